@@ -1791,8 +1791,14 @@ BEGIN
     END IF;
 END $$;
 
+-- An approval for the users is given up when the window it opened closes, so the desk cannot use it again later.
+CREATE OR REPLACE FUNCTION zem_end_approval(act TEXT) RETURNS void LANGUAGE sql SECURITY DEFINER AS $$
+    DELETE FROM ApprovalHold WHERE Backend = pg_backend_pid() AND Login = session_user::text AND Action = act
+$$;
+
 DO $$
 BEGIN
+    EXECUTE format('ALTER FUNCTION zem_end_approval(TEXT) SET search_path = %I, pg_temp', current_schema());
     EXECUTE format('ALTER FUNCTION zem_may(TEXT) SET search_path = %I, pg_temp', current_schema());
     EXECUTE format('ALTER FUNCTION zem_manage_login(TEXT, TEXT, TEXT, TEXT) SET search_path = %I, pg_temp',
         current_schema());
@@ -1815,8 +1821,10 @@ BEGIN
             FOR EACH STATEMENT
             EXECUTE FUNCTION zem_approval_guard('users', 'manage users and permissions', 'zem_administrator');
         GRANT INSERT, UPDATE, DELETE ON StaffUser, RolePermission TO zem_clerk;
-        REVOKE ALL ON FUNCTION zem_may(TEXT), zem_manage_login(TEXT, TEXT, TEXT, TEXT) FROM PUBLIC;
-        GRANT EXECUTE ON FUNCTION zem_may(TEXT), zem_manage_login(TEXT, TEXT, TEXT, TEXT) TO zem_clerk;
+        REVOKE ALL ON FUNCTION zem_may(TEXT), zem_manage_login(TEXT, TEXT, TEXT, TEXT), zem_end_approval(TEXT)
+            FROM PUBLIC;
+        GRANT EXECUTE ON FUNCTION zem_may(TEXT), zem_manage_login(TEXT, TEXT, TEXT, TEXT), zem_end_approval(TEXT)
+            TO zem_clerk;
     END IF;
 END $$;
 SELECT zem_grants_approvals2();

@@ -197,4 +197,14 @@ Result<StaffUser> approve(const QSqlDatabase& db, const QDateTime& now, Action a
     return *approver;
 }
 
+Status endApproval(const QSqlDatabase& db, Action action)
+{
+    if (Dialect::of(db).kind() != Engine::PostgreSQL)
+        return Done{};
+    QString error;
+    if (!Sql::exec(db, QStringLiteral("SELECT zem_end_approval(?)"), {Roles::key(action)}, &error))
+        return databaseFailure(error);
+    return Done{};
+}
+
 } // namespace Permissions

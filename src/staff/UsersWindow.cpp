@@ -2,6 +2,7 @@
 
 #include "core/Actor.h"
 #include "core/EventLog.h"
+#include "core/MessageLog.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
 #include "staff/ApprovalDialog.h"
@@ -235,6 +236,10 @@ void UsersWindow::display(Services& services, QWidget* parent)
 {
     if (!Permission::askOrApprove(services, parent, Action::UsersAndPermissions))
         return;
-    UsersWindow window(services, parent);
-    window.exec();
+    {
+        UsersWindow window(services, parent);
+        window.exec();
+    }
+    if (const Status ended = Permissions::endApproval(services.db(), Action::UsersAndPermissions); !ended)
+        MessageLog::logError(QStringLiteral("UsersWindow.display: %1").arg(ended.error()));
 }

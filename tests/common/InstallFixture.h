@@ -327,7 +327,7 @@ inline QString dropApprovals2Sql(bool server)
     const qsizetype to = script.indexOf(u"END $$;"_s, from) + 7;
     return u"DROP TRIGGER StaffUser_Approved ON StaffUser; DROP TRIGGER StaffUser_Update_Approved ON StaffUser; DROP "
            u"TRIGGER RolePermission_Approved ON RolePermission; DROP FUNCTION zem_grants_approvals2(); DROP FUNCTION "
-           u"zem_manage_login(TEXT, TEXT, TEXT, TEXT); CREATE OR REPLACE "_s +
+           u"zem_manage_login(TEXT, TEXT, TEXT, TEXT); DROP FUNCTION zem_end_approval(TEXT); CREATE OR REPLACE "_s +
            script.mid(from, to - from) + u" DROP FUNCTION zem_may(TEXT); "_s;
 }
 

@@ -190,6 +190,9 @@ private slots:
         const Status removed = StaffStore::remove(desk, *id);
         QVERIFY2(removed, qPrintable(removed.error()));
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM pg_roles WHERE rolname = 'nina'"_s), 0);
+        // Given up as the Users window closes: the desk may not use it again.
+        QVERIFY(Permissions::endApproval(desk, Action::UsersAndPermissions));
+        VERIFY_HAS(Permissions::setAllowed(desk, Role::Clerk, Action::Refund, false).error(), u"permission denied"_s);
         QCOMPARE(m_install->joined(u"SELECT Role || ' ' || Action || ' ' || Allowed FROM RolePermission"_s),
                  u"clerk refund 1"_s);
         QCOMPARE(m_install->joined(u"SELECT Action || ' ' || Approver FROM Approval"_s), u"users ada Name"_s);
