@@ -1874,3 +1874,139 @@ BEGIN
     UPDATE ImportBatch SET Filling = 0 WHERE ID = batch;
 END $$;
 -- import speed: end
+
+-- approvals2: begin
+-- Users and their permissions on a server. The logins of the users are made, moved, given passwords and dropped by
+-- zem_manage_login alone, which runs as the office's role and asks who is asking: the office's role itself, an
+-- administrator's login, a login whose role the administrator allowed the users, or a desk holding a manager's
+-- approval for them (zem_approve). So no user's login needs CREATEROLE, which would let it change any role of the
+-- server's through psql, and the server's version does not change who may make whom. StaffUser and RolePermission
+-- are written by the clerks' group under a guard like the rates', with the administrators' group let through.
+-- zem_may answers, as the program does, whether the role of the user whose login this is may do an action, so a
+-- permission the administrator gives a role holds on the server too.
+CREATE OR REPLACE FUNCTION zem_may(act TEXT) RETURNS BOOLEAN LANGUAGE sql STABLE SECURITY DEFINER AS $$
+    SELECT coalesce((SELECT coalesce((SELECT r.Allowed <> 0 FROM RolePermission r WHERE r.Role = s.Role
+            AND r.Action = act), s.Role = 'administrator' OR (s.Role = 'manager'
+            AND act NOT IN ('company', 'restore-compact', 'users'))) OR (s.Role = 'administrator' AND act = 'users')
+        FROM StaffUser s WHERE s.ServerLogin = session_user::text AND s.Active <> 0), false)
+$$;
+
+-- The guard of the approvals section, with a third argument: the group whose members write freely (the managers'
+-- unless named).
+CREATE OR REPLACE FUNCTION zem_approval_guard() RETURNS trigger LANGUAGE plpgsql AS $$
+DECLARE
+    free TEXT := coalesce(TG_ARGV[2], 'zem_manager');
+BEGIN
+    IF pg_has_role(current_user, 'zem_clerk', 'USAGE') AND NOT pg_has_role(current_user, free, 'USAGE')
+            AND NOT zem_may(TG_ARGV[0]) AND NOT zem_use_approval(TG_ARGV[0], zem_session_start()) THEN
+        RAISE EXCEPTION 'permission denied for table %: only % may %, or approve it at this desk', TG_TABLE_NAME,
+            CASE free WHEN 'zem_manager' THEN 'a manager' ELSE 'an administrator' END, TG_ARGV[1]
+            USING ERRCODE = '42501';
+    END IF;
+    IF TG_LEVEL = 'ROW' THEN
+        RETURN NEW;
+    END IF;
+    RETURN NULL;
+END $$;
+
+-- op: 'create' (secret, grp), 'role' (grp), 'login', 'nologin', 'password' (secret), 'drop'; 'signin' gives the
+-- sign-in role zem_signin the password secret (none: it may no longer log in), for the office's own or an
+-- administrator's login only. A login of ours is a member of one of the three groups and no superuser.
+CREATE OR REPLACE FUNCTION zem_manage_login(op TEXT, login TEXT, secret TEXT, grp TEXT) RETURNS void
+    LANGUAGE plpgsql SECURITY DEFINER AS $$
+DECLARE
+    groups CONSTANT TEXT[] := ARRAY['zem_clerk', 'zem_manager', 'zem_administrator'];
+    g TEXT;
+    office BOOLEAN := session_user::text = current_user::text OR pg_has_role(session_user, 'zem_administrator', 'USAGE');
+BEGIN
+    IF NOT office AND (op = 'signin' OR NOT (zem_may('users') OR zem_use_approval('users', zem_session_start()))) THEN
+        RAISE EXCEPTION 'permission denied to manage logins: only an administrator may, or approve it at this desk'
+            USING ERRCODE = '42501';
+    END IF;
+    PERFORM set_config('password_encryption', 'scram-sha-256', true);
+    IF op = 'signin' THEN
+        IF coalesce(secret, '') = '' THEN
+            ALTER ROLE zem_signin NOLOGIN;
+        ELSE
+            EXECUTE format('ALTER ROLE zem_signin LOGIN PASSWORD %L', secret);
+        END IF;
+        RETURN;
+    END IF;
+    IF login IS NULL OR login !~ '^[a-z][a-z0-9_]{0,62}$' OR login LIKE 'zem\_%' OR login LIKE 'pg\_%'
+            OR login IN ('postgres', 'public') THEN
+        RAISE EXCEPTION 'permission denied: % is not a login of Zem Harbour''s roles', login USING ERRCODE = '42501';
+    END IF;
+    IF op = 'create' THEN
+        IF coalesce(secret, '') = '' THEN
+            RAISE EXCEPTION 'a login needs a password' USING ERRCODE = '22023';
+        END IF;
+        EXECUTE format('CREATE ROLE %I LOGIN INHERIT NOCREATEROLE PASSWORD %L', login, secret);
+    ELSIF NOT EXISTS (SELECT 1 FROM pg_auth_members m JOIN pg_roles gr ON gr.oid = m.roleid JOIN pg_roles u
+            ON u.oid = m.member WHERE u.rolname = login AND gr.rolname = ANY (groups) AND NOT u.rolsuper) THEN
+        RAISE EXCEPTION 'permission denied: % is not a login of Zem Harbour''s roles', login USING ERRCODE = '42501';
+    END IF;
+    IF op IN ('create', 'role') THEN
+        IF grp IS NULL OR NOT grp = ANY (groups) THEN
+            RAISE EXCEPTION 'no such group: %', grp USING ERRCODE = '22023';
+        END IF;
+        FOREACH g IN ARRAY groups LOOP
+            IF g <> grp AND op = 'role' AND EXISTS (SELECT 1 FROM pg_auth_members m WHERE m.roleid = g::regrole
+                    AND m.member = login::regrole) THEN
+                EXECUTE format('REVOKE %I FROM %I', g, login);
+            END IF;
+        END LOOP;
+        EXECUTE format('GRANT %I TO %I', grp, login);
+        -- Logins made before this section by an administrator's login had CREATEROLE: no login needs it now.
+        EXECUTE format('ALTER ROLE %I NOCREATEROLE', login);
+    ELSIF op IN ('login', 'nologin') THEN
+        EXECUTE format('ALTER ROLE %I %s', login, CASE op WHEN 'login' THEN 'LOGIN' ELSE 'NOLOGIN' END);
+    ELSIF op = 'password' THEN
+        IF coalesce(secret, '') = '' THEN
+            RAISE EXCEPTION 'a login needs a password' USING ERRCODE = '22023';
+        END IF;
+        EXECUTE format('ALTER ROLE %I PASSWORD %L', login, secret);
+    ELSIF op = 'drop' THEN
+        EXECUTE format('DROP ROLE %I', login);
+    ELSIF op <> 'create' THEN
+        RAISE EXCEPTION 'no such step: %', op USING ERRCODE = '22023';
+    END IF;
+END $$;
+
+-- An approval for the users is given up when the window it opened closes, so the desk cannot use it again later.
+CREATE OR REPLACE FUNCTION zem_end_approval(act TEXT) RETURNS void LANGUAGE sql SECURITY DEFINER AS $$
+    DELETE FROM ApprovalHold WHERE Backend = pg_backend_pid() AND Login = session_user::text AND Action = act
+$$;
+
+DO $$
+BEGIN
+    EXECUTE format('ALTER FUNCTION zem_end_approval(TEXT) SET search_path = %I, pg_temp', current_schema());
+    EXECUTE format('ALTER FUNCTION zem_may(TEXT) SET search_path = %I, pg_temp', current_schema());
+    EXECUTE format('ALTER FUNCTION zem_manage_login(TEXT, TEXT, TEXT, TEXT) SET search_path = %I, pg_temp',
+        current_schema());
+END $$;
+
+CREATE OR REPLACE FUNCTION zem_grants_approvals2() RETURNS void LANGUAGE plpgsql AS $$
+BEGIN
+    IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'zem_clerk') THEN
+        DROP TRIGGER IF EXISTS StaffUser_Approved ON StaffUser;
+        CREATE TRIGGER StaffUser_Approved BEFORE INSERT OR DELETE ON StaffUser FOR EACH STATEMENT
+            EXECUTE FUNCTION zem_approval_guard('users', 'manage users and permissions', 'zem_administrator');
+        -- Counting a wrong try is every sign-in's work: only another column needs the approval.
+        DROP TRIGGER IF EXISTS StaffUser_Update_Approved ON StaffUser;
+        CREATE TRIGGER StaffUser_Update_Approved BEFORE UPDATE ON StaffUser FOR EACH ROW
+            WHEN ((to_jsonb(NEW) - 'failedtries' - 'lockeduntil')
+                IS DISTINCT FROM (to_jsonb(OLD) - 'failedtries' - 'lockeduntil'))
+            EXECUTE FUNCTION zem_approval_guard('users', 'manage users and permissions', 'zem_administrator');
+        DROP TRIGGER IF EXISTS RolePermission_Approved ON RolePermission;
+        CREATE TRIGGER RolePermission_Approved BEFORE INSERT OR UPDATE OR DELETE ON RolePermission
+            FOR EACH STATEMENT
+            EXECUTE FUNCTION zem_approval_guard('users', 'manage users and permissions', 'zem_administrator');
+        GRANT INSERT, UPDATE, DELETE ON StaffUser, RolePermission TO zem_clerk;
+        REVOKE ALL ON FUNCTION zem_may(TEXT), zem_manage_login(TEXT, TEXT, TEXT, TEXT), zem_end_approval(TEXT)
+            FROM PUBLIC;
+        GRANT EXECUTE ON FUNCTION zem_may(TEXT), zem_manage_login(TEXT, TEXT, TEXT, TEXT), zem_end_approval(TEXT)
+            TO zem_clerk;
+    END IF;
+END $$;
+SELECT zem_grants_approvals2();
+-- approvals2: end

@@ -1312,4 +1312,9 @@ BEGIN
 END;
 -- import speed: end
 
-PRAGMA user_version = 28;
+-- approvals2: begin
+-- Users and permissions approved on the spot: on a file the program checks the approval, as every role there. A
+-- server also lets the users' logins be made through one function of its own (its schema's section of this name).
+-- approvals2: end
+
+PRAGMA user_version = 29;

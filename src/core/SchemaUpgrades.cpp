@@ -263,6 +263,10 @@ QString upgradeToImportSpeed(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("import speed"));
 }
+QString upgradeToApprovals2(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("approvals2"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -295,7 +299,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToIcal},
                             {upgradeToContractMeters},
                             {upgradeToBulkImport},
-                            {upgradeToImportSpeed}};
+                            {upgradeToImportSpeed},
+                            {upgradeToApprovals2}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

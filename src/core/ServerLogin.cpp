@@ -155,4 +155,25 @@ Trouble troubleOf(const QString& serverError)
     return Trouble::None;
 }
 
+QString explained(const QSqlError& error)
+{
+    const QString code = error.nativeErrorCode();
+    QString words;
+    if (code == QLatin1String("42501"))
+        words = QCoreApplication::translate(
+            "ServerLogin", "The server did not let your user do this: your role may not (a manager may approve it at "
+                           "this desk), or an administrator has changed or removed your user at another desk. Nothing "
+                           "was changed.");
+    // A refused connection comes from libpq without a code: its words tell.
+    else if (code == QLatin1String("28000") || code == QLatin1String("28P01") ||
+             (error.type() == QSqlError::ConnectionError && troubleOf(error.text()) == Trouble::LoginGone))
+        words = QCoreApplication::translate(
+            "ServerLogin", "The server no longer lets your user in: an administrator has removed or deactivated it, "
+                           "or given it a new password, at another desk. Please sign in again (File, Switch User).");
+    if (words.isEmpty())
+        return error.text();
+    return words + QStringLiteral("\n\n") +
+           QCoreApplication::translate("ServerLogin", "The server said: %1").arg(error.text().trimmed());
+}
+
 } // namespace ServerLogin

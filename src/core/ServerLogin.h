@@ -2,6 +2,7 @@
 
 #include "core/Result.h"
 
+#include <QSqlError>
 #include <QString>
 #include <optional>
 
@@ -48,5 +49,10 @@ enum class Trouble
     Unreachable, // the server cannot be reached (stopped, the network lost, the address wrong)
 };
 Trouble troubleOf(const QString& serverError);
+
+/// The text to report for a failed statement or connection: where the server refused the login or its rights
+/// (SQLSTATE 42501, 28000, 28P01: a role that may not, a user removed, deactivated or given a new password at another
+/// desk) the office's words first and the server's own below them; any other failure's own text unchanged.
+QString explained(const QSqlError& error);
 
 } // namespace ServerLogin

@@ -7,8 +7,6 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QUuid>
 
 namespace ServerRoles {
@@ -37,19 +35,17 @@ std::optional<Failure> passwordFault(const QString& password)
     return std::nullopt;
 }
 
-// The statement is made by the server's format(), which quotes the name as an identifier and the password as a
-// literal, and run in the same transaction.
-Status run(const QSqlDatabase& db, const QString& formatted, const QVariantList& binds, QString* error)
+// Every change of a login is made by the server's zem_manage_login, as the office's role: it asks again whether the
+// one asking may (an administrator, or a desk with an approval), so no user's login needs CREATEROLE.
+Status step(const QSqlDatabase& db, const QString& op, const QString& login, const QString& secret = {},
+            const QString& group = {})
 {
-    QString sql = QStringLiteral("SELECT format(%1)").arg(formatted);
-    sql.replace(QStringLiteral(", ?"), QStringLiteral(", ?::text"));
-    const auto statement = Sql::scalar(db, sql, binds, error);
-    if (!statement)
-        return databaseFailure(*error);
-    // A statement about roles cannot be prepared: it runs as the server quoted it.
-    QSqlQuery q(db);
-    if (!q.exec(statement->toString()))
-        return databaseFailure(q.lastError().text());
+    QString error;
+    if (!Sql::exec(db, QStringLiteral("SELECT zem_manage_login(?, ?, ?, ?)"),
+                   {op, login, secret.isNull() ? QVariant() : QVariant(secret),
+                    group.isEmpty() ? QVariant() : QVariant(group)},
+                   &error))
+        return databaseFailure(error);
     return Done{};
 }
 
@@ -79,51 +75,6 @@ Status inTransaction(const QSqlDatabase& db, const std::function<Status(QString*
     if (!tx.commit(&error))
         return databaseFailure(error);
     return Done{};
-}
-
-// From version 16 on, a login with CREATEROLE grants, alters and drops only the roles it holds the admin option on.
-Result<bool> adminOptionNeeded(const QSqlDatabase& db, QString* error)
-{
-    const auto version =
-        Sql::scalar(db, QStringLiteral("SELECT current_setting('server_version_num')::int"), {}, error);
-    if (!version)
-        return databaseFailure(*error);
-    return version->toInt() >= 160000;
-}
-
-// A new login is in no group yet: only a moved one leaves the others. From version 16 on, an administrator's login
-// gets its group with the admin option (the group holds it on the other two), so it may make other administrators;
-// and the administrators' group holds the admin option on every other login, so any administrator may move or
-// remove one another made. An administrator's login may not hold that too: a role may not be in a circle.
-Status grantOnly(const QSqlDatabase& db, const QString& login, Role role, QString* error, bool moved = true)
-{
-    const Result<bool> sixteen = adminOptionNeeded(db, error);
-    if (!sixteen)
-        return sixteen.failure();
-    for (const Role other : {Role::Clerk, Role::Manager, Role::Administrator})
-        if (moved && other != role)
-            if (const Status done =
-                    run(db, QStringLiteral("'REVOKE %I FROM %I', ?, ?"), {groupOf(other), login}, error);
-                !done)
-                return done;
-    if (*sixteen && role == Role::Administrator && moved)
-        if (const Status done = run(db, QStringLiteral("'REVOKE %I FROM zem_administrator', ?"), {login}, error); !done)
-            return done;
-    const QString grant = *sixteen && role == Role::Administrator
-                              ? QStringLiteral("'GRANT %I TO %I WITH ADMIN OPTION', ?, ?")
-                              : QStringLiteral("'GRANT %I TO %I', ?, ?");
-    if (const Status done = run(db, grant, {groupOf(role), login}, error); !done)
-        return done;
-    if (*sixteen && role != Role::Administrator)
-        if (const Status done = run(
-                db, QStringLiteral("'GRANT %I TO zem_administrator WITH ADMIN OPTION, INHERIT FALSE, SET FALSE', ?"),
-                {login}, error);
-            !done)
-            return done;
-    return run(db,
-               role == Role::Administrator ? QStringLiteral("'ALTER ROLE %I CREATEROLE', ?")
-                                           : QStringLiteral("'ALTER ROLE %I NOCREATEROLE', ?"),
-               {login}, error);
 }
 
 Status refuseUnlessOurs(const QSqlDatabase& db, const QString& login)
@@ -167,22 +118,14 @@ Status createLogin(const QSqlDatabase& db, const QString& login, const QString& 
     if (const auto fault = passwordFault(password))
         return *fault;
     return inTransaction(db, [&](QString* error) -> Status {
-        // The server turns the password into a SCRAM verifier before it keeps it, whatever its default.
-        if (!Sql::exec(db, QStringLiteral("SELECT set_config('password_encryption', 'scram-sha-256', true)"), {},
-                       error))
-            return databaseFailure(*error);
         const auto exists =
             Sql::scalar(db, QStringLiteral("SELECT COUNT(*) FROM pg_roles WHERE rolname = ?"), {login}, error);
         if (!exists)
             return databaseFailure(*error);
         if (exists->toInt() > 0)
             return conflict(QCoreApplication::translate("ServerRoles", "The login %1 exists already.").arg(login));
-        // INHERIT: a login acts with its group's rights without SET ROLE.
-        if (const Status made =
-                run(db, QStringLiteral("'CREATE ROLE %I LOGIN INHERIT PASSWORD %L', ?, ?"), {login, password}, error);
-            !made)
-            return made;
-        return grantOnly(db, login, role, error, false);
+        // The server keeps the password as a SCRAM-SHA-256 verifier, whatever its default.
+        return step(db, QStringLiteral("create"), login, password, groupOf(role));
     });
 }
 
@@ -190,10 +133,10 @@ Status setRole(const QSqlDatabase& db, const QString& login, Role role)
 {
     if (const auto fault = nameFault(db, login))
         return *fault;
-    return inTransaction(db, [&](QString* error) -> Status {
+    return inTransaction(db, [&](QString*) -> Status {
         if (const Status ours = refuseUnlessOurs(db, login); !ours)
             return ours;
-        return grantOnly(db, login, role, error);
+        return step(db, QStringLiteral("role"), login, {}, groupOf(role));
     });
 }
 
@@ -201,11 +144,10 @@ Status setMayConnect(const QSqlDatabase& db, const QString& login, bool may)
 {
     if (const auto fault = nameFault(db, login))
         return *fault;
-    return inTransaction(db, [&](QString* error) -> Status {
+    return inTransaction(db, [&](QString*) -> Status {
         if (const Status ours = refuseUnlessOurs(db, login); !ours)
             return ours;
-        return run(db, may ? QStringLiteral("'ALTER ROLE %I LOGIN', ?") : QStringLiteral("'ALTER ROLE %I NOLOGIN', ?"),
-                   {login}, error);
+        return step(db, may ? QStringLiteral("login") : QStringLiteral("nologin"), login);
     });
 }
 
@@ -215,13 +157,10 @@ Status setPassword(const QSqlDatabase& db, const QString& login, const QString& 
         return *fault;
     if (const auto fault = passwordFault(password))
         return *fault;
-    return inTransaction(db, [&](QString* error) -> Status {
+    return inTransaction(db, [&](QString*) -> Status {
         if (const Status ours = refuseUnlessOurs(db, login); !ours)
             return ours;
-        if (!Sql::exec(db, QStringLiteral("SELECT set_config('password_encryption', 'scram-sha-256', true)"), {},
-                       error))
-            return databaseFailure(*error);
-        return run(db, QStringLiteral("'ALTER ROLE %I PASSWORD %L', ?, ?"), {login, password}, error);
+        return step(db, QStringLiteral("password"), login, password);
     });
 }
 
@@ -229,11 +168,31 @@ Status dropLogin(const QSqlDatabase& db, const QString& login)
 {
     if (const auto fault = nameFault(db, login))
         return *fault;
-    return inTransaction(db, [&](QString* error) -> Status {
+    return inTransaction(db, [&](QString*) -> Status {
         if (const Status ours = refuseUnlessOurs(db, login); !ours)
             return ours;
-        return run(db, QStringLiteral("'DROP ROLE %I', ?"), {login}, error);
+        return step(db, QStringLiteral("drop"), login);
     });
+}
+
+Status setSignInPassword(const QSqlDatabase& db, const QString& password)
+{
+    if (Dialect::of(db).kind() != Engine::PostgreSQL)
+        return refused(
+            QCoreApplication::translate("ServerRoles", "Logins are kept by a database server; a file has none."));
+    if (!password.isEmpty())
+        if (const auto fault = passwordFault(password))
+            return *fault;
+    QString error;
+    const auto exists =
+        Sql::scalar(db, QStringLiteral("SELECT COUNT(*) FROM pg_roles WHERE rolname = 'zem_signin'"), {}, &error);
+    if (!exists)
+        return databaseFailure(error);
+    if (exists->toInt() == 0)
+        return refused(QCoreApplication::translate(
+            "ServerRoles", "This server has no sign-in role: the office's role could not make roles when the "
+                           "database was made."));
+    return step(db, QStringLiteral("signin"), QString(), password.isEmpty() ? QString() : password);
 }
 
 Status applyGrants(const QString& address)

@@ -1,6 +1,7 @@
 #include "core/SqlHelpers.h"
 
 #include "core/Dialect.h"
+#include "core/ServerLogin.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -111,7 +112,7 @@ bool reconnectIfLost(const QSqlDriver* driver, QString* error)
         return true;
     db->close();
     bool ok = db->open();
-    QString reason = ok ? QString() : db->lastError().text().trimmed();
+    QString reason = ok ? QString() : ServerLogin::explained(db->lastError()).trimmed();
     for (const QString& statement : Dialect::of(*db).sessionSetup()) {
         QSqlQuery setup(*db);
         if (ok && !setup.exec(statement)) {
@@ -142,7 +143,7 @@ QString failure(QSqlQuery& q)
         states()[q.driver()].lost = true;
         return lostConnectionMessage();
     }
-    return failure.text();
+    return ServerLogin::explained(failure);
 }
 
 void countTransaction(const QSqlDatabase& db, int change)
@@ -415,7 +416,7 @@ bool execScript(const QSqlDatabase& db, const QString& script, QString* error)
         QSqlQuery q(db);
         if (!q.exec(statement)) {
             if (error)
-                *error = q.lastError().text() + QStringLiteral(" in: ") + statement.left(80);
+                *error = ServerLogin::explained(q.lastError()) + QStringLiteral(" in: ") + statement.left(80);
             return false;
         }
     }
@@ -531,7 +532,7 @@ bool Transaction::commit(QString* error)
     }
     if (!m_db.commit()) {
         m_commitError = m_db.lastError();
-        m_error = m_commitError.text();
+        m_error = ServerLogin::explained(m_commitError);
         if (Dialect::of(m_db).isConnectionLost(m_db, m_commitError)) {
             QMutexLocker locker(&statesLock());
             states()[m_db.driver()].lost = true;

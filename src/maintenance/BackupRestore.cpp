@@ -224,6 +224,8 @@ Status restoreServer(const QString& chosen, const QString& uri, IProgress& progr
 Status restoreServerCopy(const QString& archive, const QString& chosen, const QString& uri, IProgress& progress,
                          ProgressShown& shown)
 {
+    if (const Status owner = ServerArchive::checkOwner(uri); !owner)
+        return owner;
     const auto contents = ServerArchive::readArchive(archive);
     if (!contents)
         return refusedArchive(chosen, contents.failure());

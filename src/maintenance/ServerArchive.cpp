@@ -604,20 +604,4 @@ Status restore(const QString& uri, const QString& archive, const ArchiveContents
     return asStatus(result, error);
 }
 
-Status compact(const QString& uri)
-{
-    const QString name = uniqueConnectionName();
-    QString error;
-    bool ok = false;
-    // VACUUM refuses to run inside a transaction or as a prepared statement: it goes as a script line.
-    if (auto db = Database::open(uri, name, 5000); !db)
-        error = db.error();
-    else
-        ok = Sql::execScript(*db, Dialect::of(*db).compactSql(), &error);
-    Database::close(name);
-    if (!ok)
-        return databaseFailure(error);
-    return Done{};
-}
-
 } // namespace ServerArchive

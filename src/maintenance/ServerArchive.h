@@ -54,7 +54,11 @@ Result<int> otherSessions(const QString& uri);
 Status restore(const QString& uri, const QString& archive, const ArchiveContents& contents, IProgress& progress,
                int phase = 0, int phases = 1);
 
-/// Gives free space back and refreshes the planner's figures (VACUUM (ANALYZE), outside any transaction).
+/// Gives free space back and refreshes the planner's figures (VACUUM (ANALYZE), outside any transaction), as the
+/// address's own role whoever signed in at this desk.
 Status compact(const QString& uri);
+/// Whether the address's own role, which restores and compacts whoever signed in, owns the tables (the
+/// office's role): refused, saying so, for one that does not (a desk whose address names the sign-in role).
+Status checkOwner(const QString& uri);
 
 } // namespace ServerArchive

@@ -5,7 +5,6 @@
 #include "core/Dialect.h"
 #include "core/ServerLogin.h"
 #include "core/SqlHelpers.h"
-#include "staff/StaffLogins.h"
 
 #include <QCoreApplication>
 #include <QSqlQuery>
@@ -144,11 +143,6 @@ namespace {
 Status holdOnServer(const QSqlDatabase& db, const QDateTime& now, Action action, const StaffUser& approver,
                     const SecretHashes& hashes)
 {
-    // Users are made as server logins, which only an administrator's own login may make.
-    if (action == Action::UsersAndPermissions && StaffLogins::inUse(db).valueOr(false))
-        return refused(QCoreApplication::translate("Permissions",
-                                                   "On a server only an administrator's own login may make users: "
-                                                   "please sign in as an administrator (File, Switch User)."));
     const auto orNull = [](const QString& hash) { return hash.isEmpty() ? QVariant() : QVariant(hash); };
     const Actor::Who who = Actor::current();
     QString error;
@@ -201,6 +195,16 @@ Result<StaffUser> approve(const QSqlDatabase& db, const QDateTime& now, Action a
                    &error))
         return databaseFailure(error);
     return *approver;
+}
+
+Status endApproval(const QSqlDatabase& db, Action action)
+{
+    if (Dialect::of(db).kind() != Engine::PostgreSQL)
+        return Done{};
+    QString error;
+    if (!Sql::exec(db, QStringLiteral("SELECT zem_end_approval(?)"), {Roles::key(action)}, &error))
+        return databaseFailure(error);
+    return Done{};
 }
 
 } // namespace Permissions

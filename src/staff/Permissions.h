@@ -38,4 +38,8 @@ Status mayActNow(const QSqlDatabase& db, Action action);
 Result<StaffUser> approve(const QSqlDatabase& db, const QDateTime& now, Action action, const QString& signInName,
                           const QString& secret);
 
+/// Gives up an approval on the spot that lasts (the users'), once the window it opened closes: on a server the
+/// desk's connection no longer holds it; a file keeps none.
+Status endApproval(const QSqlDatabase& db, Action action);
+
 } // namespace Permissions

@@ -5,6 +5,7 @@
 #include "core/ServerLogin.h"
 #include "core/ServerRoles.h"
 #include "core/SqlHelpers.h"
+#include "staff/Passwords.h"
 
 #include <QRegularExpression>
 
@@ -106,6 +107,14 @@ Status drop(const QSqlDatabase& db, int id)
     if (!login || login->isEmpty())
         return login ? Status(Done{}) : Status(login.failure());
     return ServerRoles::dropLogin(db, *login);
+}
+
+Status setSignInRolePassword(const QSqlDatabase& db, const QString& password)
+{
+    if (!password.isEmpty())
+        if (const Status fit = Passwords::checkPassword(password); !fit)
+            return fit;
+    return ServerRoles::setSignInPassword(db, password);
 }
 
 bool reconnects(const QSqlDatabase& db, int id)

@@ -30,6 +30,10 @@ Status setPassword(const QSqlDatabase& db, int id, const QString& password);
 /// Drops user id's login, when there is one.
 Status drop(const QSqlDatabase& db, int id);
 
+/// Gives the server's sign-in role, which desks may start with, password (kept as a user's is: 8 to 1,024
+/// characters); an empty one stops desks from starting with it. An administrator's login only.
+Status setSignInRolePassword(const QSqlDatabase& db, const QString& password);
+
 /// Whether signing user in at this desk reopens its connections as the user's own login.
 bool reconnects(const QSqlDatabase& db, int id);
 /// Makes user, signed in with password, the one acting at this desk: on a server the connection connectionName

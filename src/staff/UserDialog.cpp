@@ -23,7 +23,7 @@ UserDialog::UserDialog(Services& services, Purpose purpose, const StaffUser& use
     auto* lblPrompt = new QLabel(this);
     lblPrompt->setObjectName(QStringLiteral("lblPrompt"));
     lblPrompt->setWordWrap(true);
-    const bool details = purpose != Purpose::Password && purpose != Purpose::Pin;
+    const bool details = purpose != Purpose::Password && purpose != Purpose::Pin && purpose != Purpose::SignInRole;
     if (details) {
         m_txtName = addBox(QStringLiteral("txtName"), tr("&Name:"), false);
         m_txtSignInName = addBox(QStringLiteral("txtSignInName"), tr("&Sign-in name:"), false);
@@ -50,7 +50,7 @@ UserDialog::UserDialog(Services& services, Purpose purpose, const StaffUser& use
         m_txtPassword = addBox(QStringLiteral("txtPassword"), tr("&Password:"), true);
         m_txtPasswordAgain = addBox(QStringLiteral("txtPasswordAgain"), tr("Password a&gain:"), true);
     }
-    if (purpose != Purpose::Edit && purpose != Purpose::Password) {
+    if (purpose != Purpose::Edit && purpose != Purpose::Password && purpose != Purpose::SignInRole) {
         m_txtPin = addBox(QStringLiteral("txtPin"), tr("P&IN (4 to 8 digits):"), true);
         m_txtPin->setMaxLength(Passwords::MaxPinLength + 1);
         if (purpose == Purpose::Pin)
@@ -76,6 +76,14 @@ UserDialog::UserDialog(Services& services, Purpose purpose, const StaffUser& use
     case Purpose::Pin:
         setWindowTitle(tr("New PIN"));
         lblPrompt->setText(tr("A new PIN for %1.").arg(user.name));
+        break;
+    case Purpose::SignInRole:
+        setWindowTitle(tr("Sign-in Role"));
+        lblPrompt->setText(
+            tr("Desks may start as the server's sign-in role, zem_signin, instead of the office's role: it reads only "
+               "what a sign-in needs, and each user then works as their own login. Type its new password, and put "
+               "it in each desk's password file (.pgpass) in place of the office's. Leave both boxes empty to stop "
+               "desks from starting that way."));
         break;
     }
     lblPrompt->setVisible(!lblPrompt->text().isEmpty());
@@ -173,6 +181,15 @@ Status UserDialog::saveNow()
             return set;
         m_services.events.log(EventLog::UserModified, tr("%1: new PIN").arg(m_loaded.name));
         return Done{};
+    case Purpose::SignInRole: {
+        const QString password = m_txtPassword->text();
+        if (const Status set = StaffLogins::setSignInRolePassword(m_services.db(), password); !set)
+            return set;
+        m_services.events.log(EventLog::UserModified, password.isEmpty()
+                                                          ? tr("zem_signin: desks may no longer start with it")
+                                                          : tr("zem_signin: new password"));
+        return Done{};
+    }
     }
     return Done{};
 }

@@ -11,7 +11,8 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 
-/// One user: the first administrator at the first start, a new user, a user's details, or a new password or PIN.
+/// One user: the first administrator at the first start, a new user, a user's details, or a new password or PIN;
+/// or the password of a server's sign-in role.
 /// What was typed stays in the boxes when a save is refused, with the reason said in the box.
 class UserDialog final : public QDialog
 {
@@ -23,7 +24,8 @@ public:
         Add,                // the same with a role
         Edit,               // name, sign-in name, role, active
         Password,           // a new password, twice
-        Pin                 // a new PIN, twice
+        Pin,                // a new PIN, twice
+        SignInRole          // on a server, the password of the role desks may start with, twice (none: stopped)
     };
 
     /// The first administrator, signed in at once; false when the person cancelled (the program then ends).

@@ -2,11 +2,13 @@
 
 #include "core/Actor.h"
 #include "core/EventLog.h"
+#include "core/MessageLog.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
 #include "staff/ApprovalDialog.h"
 #include "staff/IdleLock.h"
 #include "staff/Permissions.h"
+#include "staff/StaffLogins.h"
 #include "staff/UserDialog.h"
 
 #include <QFormLayout>
@@ -54,6 +56,11 @@ UsersWindow::UsersWindow(Services& services, QWidget* parent) : QDialog(parent),
         button(QStringLiteral("cmdPassword"), tr("New &Password..."), [this] { newSecret(true); });
     QPushButton* cmdPin = button(QStringLiteral("cmdPin"), tr("New P&IN..."), [this] { newSecret(false); });
     QPushButton* cmdRemove = button(QStringLiteral("cmdRemove"), tr("Re&move"), &UsersWindow::removeUser);
+    // On a server only: the role desks may start with, whose password only an administrator sets.
+    QPushButton* cmdSignInRole = button(QStringLiteral("cmdSignInRole"), tr("Si&gn-in Role..."),
+                                        [this] { UserDialog::run(m_services, this, UserDialog::Purpose::SignInRole); });
+    cmdSignInRole->setVisible(StaffLogins::inUse(m_services.db()).valueOr(false));
+    cmdSignInRole->setEnabled(Actor::current().role == Roles::key(Role::Administrator));
     connect(m_grdUsers, &QTableWidget::cellDoubleClicked, this, &UsersWindow::editUser);
 
     m_grdPermissions = new QTableWidget(0, int(Roles::all().size()), this);
@@ -85,7 +92,7 @@ UsersWindow::UsersWindow(Services& services, QWidget* parent) : QDialog(parent),
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* userButtons = new QVBoxLayout;
-    for (QPushButton* b : {cmdAdd, cmdEdit, cmdPassword, cmdPin, cmdRemove})
+    for (QPushButton* b : {cmdAdd, cmdEdit, cmdPassword, cmdPin, cmdRemove, cmdSignInRole})
         userButtons->addWidget(b);
     userButtons->addStretch();
     auto* usersRow = new QHBoxLayout;
@@ -229,6 +236,10 @@ void UsersWindow::display(Services& services, QWidget* parent)
 {
     if (!Permission::askOrApprove(services, parent, Action::UsersAndPermissions))
         return;
-    UsersWindow window(services, parent);
-    window.exec();
+    {
+        UsersWindow window(services, parent);
+        window.exec();
+    }
+    if (const Status ended = Permissions::endApproval(services.db(), Action::UsersAndPermissions); !ended)
+        MessageLog::logError(QStringLiteral("UsersWindow.display: %1").arg(ended.error()));
 }

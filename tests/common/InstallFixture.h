@@ -351,23 +351,38 @@ inline QString dropLoginsSql(bool server)
     return u"ALTER TABLE StaffUser DROP COLUMN ServerLogin; "_s;
 }
 
+/// Takes away the users' logins made through the server and the guards of users and permissions: the step back
+/// from version 29. The guard of the approvals is put back as that section made it.
+inline QString dropApprovals2Sql(bool server)
+{
+    if (!server)
+        return {};
+    const QString script = Dialect::forEngine(Engine::PostgreSQL).schemaScript();
+    const qsizetype from = script.indexOf(u"FUNCTION zem_approval_guard() "_s);
+    const qsizetype to = script.indexOf(u"END $$;"_s, from) + 7;
+    return u"DROP TRIGGER StaffUser_Approved ON StaffUser; DROP TRIGGER StaffUser_Update_Approved ON StaffUser; DROP "
+           u"TRIGGER RolePermission_Approved ON RolePermission; DROP FUNCTION zem_grants_approvals2(); DROP FUNCTION "
+           u"zem_manage_login(TEXT, TEXT, TEXT, TEXT); DROP FUNCTION zem_end_approval(TEXT); CREATE OR REPLACE "_s +
+           script.mid(from, to - from) + u" DROP FUNCTION zem_may(TEXT); "_s;
+}
+
 /// Takes away the history of bookings and the closed periods (and what came after them): the step back to version
 /// 17, taken first (the file's triggers name booking columns that older steps drop).
 inline QString dropHistorySql(bool server)
 {
     if (server)
-        return dropImportSpeedSql(true) + dropBulkImportSql(true) + dropContractMetersSql() + dropIcalSql(true) +
-               dropBerthOrderSql(true) + dropApprovalsSql(true) + dropMetersSql(true) + dropRenewalsSql(true) +
-               dropAwaySql(true) + dropLoginsSql(true) +
+        return dropApprovals2Sql(true) + dropImportSpeedSql(true) + dropBulkImportSql(true) + dropContractMetersSql() +
+               dropIcalSql(true) + dropBerthOrderSql(true) + dropApprovalsSql(true) + dropMetersSql(true) +
+               dropRenewalsSql(true) + dropAwaySql(true) + dropLoginsSql(true) +
                u"DROP FUNCTION zem_booking_history() CASCADE; DROP FUNCTION zem_closed_guard() CASCADE; DROP FUNCTION "
                u"zem_history_row(BIGINT, TEXT, TEXT, TEXT, TEXT, TEXT);"
                u" DROP FUNCTION zem_berth_name(BIGINT); DROP FUNCTION zem_month_closed(TEXT); DROP TABLE "
                u"BookingHistory; DROP TABLE ClosedPeriod; DROP FUNCTION zem_history_append_only(); DROP FUNCTION "
                u"zem_history_by_trigger(); DROP FUNCTION "
                u"zem_actor(); DROP FUNCTION zem_desk(); "_s;
-    QString sql = dropImportSpeedSql(false) + dropBulkImportSql(false) + dropContractMetersSql() + dropIcalSql(false) +
-                  dropBerthOrderSql(false) + dropApprovalsSql(false) + dropMetersSql(false) + dropRenewalsSql(false) +
-                  dropAwaySql(false) + dropLoginsSql(false) +
+    QString sql = dropApprovals2Sql(false) + dropImportSpeedSql(false) + dropBulkImportSql(false) +
+                  dropContractMetersSql() + dropIcalSql(false) + dropBerthOrderSql(false) + dropApprovalsSql(false) +
+                  dropMetersSql(false) + dropRenewalsSql(false) + dropAwaySql(false) + dropLoginsSql(false) +
                   u"DROP VIEW ClosedMonth; DROP TABLE BookingHistory; DROP TABLE ClosedPeriod; "_s;
     for (const char* trigger :
          {"Booking_History_Insert", "Booking_History_Update", "Booking_History_Delete", "BookingBerth_History_Insert",

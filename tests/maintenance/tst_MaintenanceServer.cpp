@@ -219,10 +219,26 @@ private slots:
                  0);
     }
 
+    // Compaction runs as the tables' owner, the address's role, also while a user's own login is signed in (whose
+    // VACUUM would skip every table with a warning alone).
+    void compactionVacuumsAndWritesTheEvent_data()
+    {
+        QTest::addColumn<bool>("signedIn");
+        QTest::newRow("office's role") << false;
+        QTest::newRow("a clerk's login signed in") << true;
+    }
     void compactionVacuumsAndWritesTheEvent()
     {
+        QFETCH(bool, signedIn);
         addCustomer(u"Kept"_s);
+        if (signedIn) {
+            QVERIFY(ServerRoles::createLogin(m_install->db(), u"clerk_compact"_s, u"pw"_s, ServerRoles::Role::Clerk));
+            const Status in = ServerLogin::reconnect(m_install->services.connectionName, {u"clerk_compact"_s, u"pw"_s});
+            QVERIFY2(in, qPrintable(in.error()));
+        }
         MaintenanceMenu::compact(m_install->services, m_host);
+        const QString user = Sql::scalar(m_install->services.db(), u"SELECT current_user"_s)->toString();
+        ServerLogin::forgetLogin();
         QCOMPARE(messagesSaid(), u"Information: Database compacted"_s);
         QCOMPARE(events(), QStringList(1, u"[Database compacted]"_s));
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM pg_stat_user_tables WHERE relname = 'customer' AND "
@@ -230,6 +246,18 @@ private slots:
                  1);
         QCOMPARE(names(), u"Kept"_s);
         QVERIFY(!QFile::exists(file(u"DB.bak"_s)));
+        // What the checks above read went through the clerk's login; it goes last.
+        if (signedIn) {
+            QCOMPARE(user, u"clerk_compact"_s);
+            // The desk's connection is the clerk's: the login goes through one of the office's role.
+            ServerLogin::keepOfficeRole(u"office"_s);
+            bool dropped = false;
+            if (const auto office = Database::open(m_install->databasePath(), u"office"_s))
+                dropped = ServerRoles::dropLogin(*office, u"clerk_compact"_s).ok();
+            Database::close(u"office"_s);
+            ServerLogin::keepOfficeRole(u"office"_s, false);
+            QVERIFY(dropped);
+        }
     }
 };
 

@@ -35,7 +35,7 @@ class tst_ServerApprovals : public InstallTest
         (void)exec(u"ALTER ROLE zem_signin NOLOGIN"_s);
         for (const char* name : {"desk", "psql"})
             Database::close(QLatin1String(name));
-        for (const char* login : {"cora", "max", "ada"})
+        for (const char* login : {"cora", "max", "ada", "nina"})
             (void)ServerRoles::dropLogin(m_install->db(), QLatin1String(login));
     }
     // Every user's password is "harbour-pass" and PIN "4321".
@@ -60,7 +60,8 @@ class tst_ServerApprovals : public InstallTest
     static QString failureOf(const QSqlDatabase& db, const QString& sql)
     {
         QString error;
-        return Sql::exec(db, sql, {}, &error) ? QString() : error;
+        // Unprepared, as psql sends it: a statement about roles cannot be prepared.
+        return Sql::execScript(db, sql, &error) ? QString() : error;
     }
 
 private slots:
@@ -152,6 +153,129 @@ private slots:
         VERIFY_HAS(failureOf(psql, u"DELETE FROM Customer WHERE ID = 1"_s), u"permission denied"_s);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Customer"_s), 3);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Approval"_s), 0);
+    }
+
+    // Users and permissions approved on the spot by an administrator: the clerk's desk makes, moves and drops a
+    // login and changes a permission, all through the server's own function; without the approval nothing of it.
+    void usersApprovedOnTheSpotAreMadeOnThisDeskOnly()
+    {
+        const QSqlDatabase desk = clerkConnection(u"desk"_s);
+        const QSqlDatabase psql = clerkConnection(u"psql"_s);
+        Actor::signIn(m_clerk, u"cora Name"_s, u"clerk"_s);
+        const StaffUser nina{0, u"Nina"_s, u"nina"_s, Role::Clerk, true, 0};
+        const auto before = StaffStore::add(desk, nina, u"harbour-pass"_s, u"4321"_s);
+        VERIFY_HAS(before.error(), u"The server did not let your user do this"_s);
+        // A manager may not manage users by default, so cannot approve it either.
+        VERIFY_HAS(Permissions::approve(desk, m_now, Action::UsersAndPermissions, u"max"_s, u"4321"_s).error(),
+                   u"may not approve"_s);
+
+        QVERIFY(Permissions::approve(desk, m_now, Action::UsersAndPermissions, u"ada"_s, u"4321"_s));
+        const auto id = StaffStore::add(desk, nina, u"harbour-pass"_s, u"4321"_s);
+        QVERIFY2(id, qPrintable(id.error()));
+        const QString groups = u"SELECT string_agg(g.rolname, ',' ORDER BY g.rolname) FROM pg_auth_members m JOIN "
+                               u"pg_roles g ON g.oid = m.roleid JOIN pg_roles u ON u.oid = m.member WHERE u.rolname = "
+                               u"'nina'"_s;
+        QCOMPARE(m_install->text(groups), u"zem_clerk"_s);
+        const auto loaded = StaffStore::byId(desk, *id);
+        QVERIFY(loaded);
+        StaffUser promoted = *loaded;
+        promoted.role = Role::Manager;
+        const auto saved = StaffStore::save(desk, *loaded, promoted);
+        QVERIFY2(saved, qPrintable(saved.error()));
+        QCOMPARE(m_install->text(groups), u"zem_manager"_s);
+        QVERIFY(Permissions::setAllowed(desk, Role::Clerk, Action::Refund, true));
+        // The same login on another connection holds no approval.
+        VERIFY_HAS(StaffStore::remove(psql, *id).error(), u"permission denied"_s);
+        VERIFY_HAS(Permissions::setAllowed(psql, Role::Clerk, Action::Refund, false).error(), u"permission denied"_s);
+        const Status removed = StaffStore::remove(desk, *id);
+        QVERIFY2(removed, qPrintable(removed.error()));
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM pg_roles WHERE rolname = 'nina'"_s), 0);
+        // Given up as the Users window closes: the desk may not use it again.
+        QVERIFY(Permissions::endApproval(desk, Action::UsersAndPermissions));
+        VERIFY_HAS(Permissions::setAllowed(desk, Role::Clerk, Action::Refund, false).error(), u"permission denied"_s);
+        QCOMPARE(m_install->joined(u"SELECT Role || ' ' || Action || ' ' || Allowed FROM RolePermission"_s),
+                 u"clerk refund 1"_s);
+        QCOMPARE(m_install->joined(u"SELECT Action || ' ' || Approver FROM Approval"_s), u"users ada Name"_s);
+    }
+
+    // What a clerk's own login tries through psql about logins and users: refused by the server, nothing changed;
+    // an approval on the spot does not give the sign-in role's password, nor reach a role that is not a user's.
+    void loginsAreManagedOnlyAsAllowed_data()
+    {
+        QTest::addColumn<bool>("approved");
+        QTest::addColumn<QString>("sql");
+        QTest::newRow("administrator's login made")
+            << false << u"SELECT zem_manage_login('create', 'evil', 'pw-pw-pw', 'zem_administrator')"_s;
+        QTest::newRow("own login raised")
+            << false << u"SELECT zem_manage_login('role', 'cora', NULL, 'zem_administrator')"_s;
+        QTest::newRow("administrator's password")
+            << false << u"SELECT zem_manage_login('password', 'ada', 'pw-pw-pw', NULL)"_s;
+        QTest::newRow("user made an administrator") << false << u"UPDATE StaffUser SET Role = 'administrator'"_s;
+        QTest::newRow("user added") << false
+                                    << u"INSERT INTO StaffUser (Name, SignInName, SignInKey, PasswordHash, PinHash, "
+                                       u"Role) VALUES ('e', 'e', 'e', 'x', 'y', 'administrator')"_s;
+        QTest::newRow("permission given")
+            << false << u"INSERT INTO RolePermission (Role, Action, Allowed) VALUES ('clerk', 'users', 1)"_s;
+        QTest::newRow("login made directly") << true << u"CREATE ROLE evil LOGIN"_s;
+        QTest::newRow("sign-in role's password")
+            << true << u"SELECT zem_manage_login('signin', NULL, 'pw-pw-pw', NULL)"_s;
+        QTest::newRow("office's password")
+            << true
+            << u"SELECT zem_manage_login('password', (SELECT r.rolname FROM pg_database d JOIN pg_roles r ON r.oid = "
+               u"d.datdba WHERE d.datname = current_database()), 'pw-pw-pw', NULL)"_s;
+        QTest::newRow("server's own role") << true << u"SELECT zem_manage_login('drop', 'postgres', NULL, NULL)"_s;
+        QTest::newRow("a group") << true << u"SELECT zem_manage_login('nologin', 'zem_signin', NULL, NULL)"_s;
+    }
+    void loginsAreManagedOnlyAsAllowed()
+    {
+        QFETCH(bool, approved);
+        QFETCH(QString, sql);
+        const QSqlDatabase desk = clerkConnection(u"desk"_s);
+        Actor::signIn(m_clerk, u"cora Name"_s, u"clerk"_s);
+        if (approved)
+            QVERIFY(Permissions::approve(desk, m_now, Action::UsersAndPermissions, u"ada"_s, u"4321"_s));
+        const QString roles = u"SELECT string_agg(r.rolname || r.rolcanlogin::text || coalesce(r.rolpassword, ''), "
+                              u"',' ORDER BY r.rolname) FROM pg_authid r"_s;
+        const QString users = u"SELECT string_agg(Name || Role || PasswordHash, ',' ORDER BY ID) FROM StaffUser"_s;
+        const QString rolesBefore = m_install->text(roles);
+        const QString usersBefore = m_install->text(users);
+        VERIFY_HAS(failureOf(desk, sql), u"permission denied"_s);
+        QCOMPARE(m_install->text(roles), rolesBefore);
+        QCOMPARE(m_install->text(users), usersBefore);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM RolePermission"_s), 0);
+    }
+
+    // The sign-in role's password is set by an administrator's login (Configure, Users); none stops desks from
+    // starting with it.
+    void anAdministratorSetsTheSignInRolesPassword()
+    {
+        ServerLogin::useFor(u"desk"_s, {u"ada"_s, u"harbour-pass"_s});
+        const auto admin = Database::open(m_install->databasePath(), u"desk"_s);
+        ServerLogin::forget(u"desk"_s);
+        QVERIFY2(admin, qPrintable(admin.error()));
+        VERIFY_HAS(StaffLogins::setSignInRolePassword(*admin, u"short"_s).error(), u"at least"_s);
+        const Status set = StaffLogins::setSignInRolePassword(*admin, u"desk-start-pass"_s);
+        QVERIFY2(set, qPrintable(set.error()));
+        ServerLogin::useFor(u"psql"_s, {u"zem_signin"_s, u"desk-start-pass"_s});
+        const auto started = Database::open(m_install->databasePath(), u"psql"_s);
+        QVERIFY2(started, qPrintable(started.error()));
+        QCOMPARE(StaffStore::count(*started).valueOr(0), 3);
+        Database::close(u"psql"_s);
+        QVERIFY(StaffLogins::setSignInRolePassword(*admin, QString()));
+        QVERIFY(!Database::open(m_install->databasePath(), u"psql"_s));
+        ServerLogin::forget(u"psql"_s);
+    }
+
+    // A user removed at another desk while signed in here: the next unguarded save says so in the office's words.
+    void aRemovedUsersSaveSaysWhatHappened()
+    {
+        const QSqlDatabase desk = clerkConnection(u"desk"_s);
+        QCOMPARE(failureOf(desk, u"UPDATE Customer SET Name = 'Anna' WHERE ID = 1"_s), QString());
+        QVERIFY(StaffStore::remove(m_install->db(), m_clerk));
+        const QString failed = failureOf(desk, u"UPDATE Customer SET Name = 'Ann' WHERE ID = 1"_s);
+        VERIFY_HAS(failed, u"an administrator has changed or removed your user at another desk"_s);
+        VERIFY_HAS(failed, u"The server said: "_s);
+        QCOMPARE(m_install->text(u"SELECT Name FROM Customer WHERE ID = 1"_s), u"Anna"_s);
     }
 
     // A wrong PIN through the program is refused and recorded nowhere; through psql it counts as a wrong try.

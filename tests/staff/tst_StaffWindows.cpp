@@ -17,6 +17,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTableWidget>
 
 // The dialogs of the users: the approval on the spot, the lock and its unlock, the switch of user, the Users window.
@@ -239,6 +241,48 @@ private slots:
         QVERIFY(!(permissions->item(usersRow, 2)->flags() & Qt::ItemIsUserCheckable));
         Actor::signIn(m_clerk, u"cleo Name"_s, u"clerk"_s);
         QVERIFY(Permission::askOrApprove(m_install->services, nullptr, Action::Refund));
+    }
+
+    // On a server the administrator sets the sign-in role's password in Users; a file has no such role, and only an
+    // administrator may set it.
+    void usersWindowSetsTheSignInRolesPasswordOnAServer()
+    {
+        {
+            UsersWindow window(m_install->services, nullptr);
+            QVERIFY(showActive(window));
+            QCOMPARE(control<QPushButton>(window, "cmdSignInRole")->isVisible(), onServer());
+            QVERIFY(!control<QPushButton>(window, "cmdSignInRole")->isEnabled());
+        }
+        if (!onServer())
+            return;
+        Actor::signIn(3, u"ada Name"_s, u"administrator"_s);
+        UsersWindow window(m_install->services, nullptr);
+        QVERIFY(showActive(window));
+        const QString canLogIn = u"SELECT rolcanlogin::int FROM pg_roles WHERE rolname = 'zem_signin'"_s;
+        QStringList said;
+        onNextModal([&](QDialog* dialog) {
+            QVERIFY(!dialog->findChild<QLineEdit*>(u"txtPin"_s));
+            for (const auto& [first, again] :
+                 {std::pair(u"desk-start-1"_s, u"desk-start-2"_s), std::pair(u"short"_s, u"short"_s)}) {
+                type(*dialog, "txtPassword", first);
+                type(*dialog, "txtPasswordAgain", again);
+                click(*dialog, "cmdOK");
+                said << control<QLabel>(*dialog, "lblError")->text();
+                QCOMPARE(m_install->scalarInt(canLogIn), 0);
+            }
+            type(*dialog, "txtPassword", u"desk-start-1"_s);
+            type(*dialog, "txtPasswordAgain", u"desk-start-1"_s);
+            click(*dialog, "cmdOK");
+        });
+        click(window, "cmdSignInRole");
+        QCOMPARE(said, (QStringList{u"The two passwords differ: please type the same password twice."_s,
+                                    u"A password needs at least 8 characters."_s}));
+        QCOMPARE(m_install->scalarInt(canLogIn), 1);
+        VERIFY_HAS(logText(), u"zem_signin: new password"_s);
+        // Both boxes left empty: desks may no longer start with it.
+        onNextModal([&](QDialog* dialog) { click(*dialog, "cmdOK"); });
+        click(window, "cmdSignInRole");
+        QCOMPARE(m_install->scalarInt(canLogIn), 0);
     }
 };
 
