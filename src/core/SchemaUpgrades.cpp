@@ -259,6 +259,11 @@ QString upgradeToBulkImport(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("bulk import"));
 }
+// Version 28 read no mailbox: no requests are kept and no block holds a berth for one.
+QString upgradeToRequests(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("requests"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -290,7 +295,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToBerthOrder},
                             {upgradeToIcal},
                             {upgradeToContractMeters},
-                            {upgradeToBulkImport}};
+                            {upgradeToBulkImport},
+                            {upgradeToRequests}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 
