@@ -93,7 +93,8 @@ private slots:
         QCOMPARE(tables.join(u' '),
                  u"approval awaycredit berth berthblock berthlistversion berthmonth berthtype blockedbooking boat "
                  u"booking bookingberth "
-                 u"bookingcharge bookinghistory bookingmonth calendarfeed calendarmonth closedperiod company contract "
+                 u"bookingcharge bookinghistory bookingmonth bookingrequest calendarfeed calendarmonth closedperiod "
+                 u"company contract "
                  u"contractaway "
                  u"contractberth contractinstalment contractletter "
                  u"contractrate contractterm creditnote customer importbatch importmapping invtemp mailtemplate meter "
