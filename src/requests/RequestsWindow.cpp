@@ -94,9 +94,10 @@ RequestsWindow::RequestsWindow(IWindowHost& host, Services& services, QWidget* p
     connect(cmdAccept, &QPushButton::clicked, this, &RequestsWindow::acceptRequest);
     connect(cmdHold, &QPushButton::clicked, this, &RequestsWindow::holdRequest);
     connect(cmdDecline, &QPushButton::clicked, this, &RequestsWindow::declineRequest);
+    // The settings are read again first: this desk may have become the gateway since the program started.
     connect(cmdRead, &QPushButton::clicked, this, [this] {
         if (RequestDesk* desk = RequestDesk::running())
-            desk->wake();
+            desk->reconfigure(RequestDesk::configured());
         reload();
     });
     if (RequestDesk* desk = RequestDesk::running())
