@@ -50,15 +50,15 @@ RequestMailboxPanel::RequestMailboxPanel(Services& services, QWidget* parent) : 
     connect(cmdSave, &QPushButton::clicked, this, &RequestMailboxPanel::save);
 
     auto* form = new QFormLayout(this);
-    form->addRow(tr("Mail &server:"), m_txtHost);
+    form->addRow(tr("Mail ser&ver:"), m_txtHost);
     form->addRow(tr("&Port:"), m_spnPort);
-    form->addRow(tr("Sec&urity:"), m_cboSecurity);
+    form->addRow(tr("Securit&y:"), m_cboSecurity);
     form->addRow(tr("&User:"), m_txtUser);
     form->addRow(tr("Pass&word:"), m_txtPassword);
     form->addRow(tr("&Folder:"), m_txtFolder);
     form->addRow(QString(), m_chkAnyCertificate);
     form->addRow(tr("Read every (&minutes):"), m_spnMinutes);
-    form->addRow(tr("A hold lasts (&hours):"), m_spnHoldHours);
+    form->addRow(tr("A hold las&ts (hours):"), m_spnHoldHours);
     form->addRow(QString(), cmdSave);
 }
 

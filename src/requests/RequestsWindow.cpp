@@ -62,7 +62,7 @@ RequestsWindow::RequestsWindow(IWindowHost& host, Services& services, QWidget* p
     auto* split = new QSplitter(Qt::Vertical, queue);
     split->addWidget(m_grid);
     split->addWidget(m_txtDetails);
-    m_chkAll = new QCheckBox(tr("Show &answered requests too"), queue);
+    m_chkAll = new QCheckBox(tr("Show answ&ered requests too"), queue);
     m_chkAll->setObjectName(QStringLiteral("chkAll"));
     auto button = [&](const QString& caption, const char* name) {
         auto* b = new QPushButton(caption, queue);
@@ -83,7 +83,7 @@ RequestsWindow::RequestsWindow(IWindowHost& host, Services& services, QWidget* p
     queueLayout->addWidget(split, 1);
     queueLayout->addLayout(buttons);
     tabs->addTab(queue, tr("Re&quests"));
-    tabs->addTab(new RequestMailboxPanel(services, tabs), tr("&Mailbox"));
+    tabs->addTab(new RequestMailboxPanel(services, tabs), tr("Mai&lbox"));
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs, 1);
