@@ -2010,3 +2010,48 @@ BEGIN
 END $$;
 SELECT zem_grants_approvals2();
 -- approvals2: end
+
+-- requests: begin
+-- Booking requests read from the office's mailbox (the web page's form, mailed by a form-to-mail service): one row a
+-- message, its Message-ID unique so a message read twice is one request. CheckReason, when set, says why the clerk
+-- must look at it (no dates, dates in another style, not a request at all); the message's text is kept in Body for
+-- that. State: 0 new, 1 accepted (BookingID the booking made from it), 2 declined, 3 expired (its hold ran out).
+-- Sizes are whole centimetres, dates ISO days. A hold is a BerthBlock carrying the request (RequestID) and the time
+-- it runs out (HoldUntil); the gateway desk releases it then, and the booking made from the request lifts it.
+CREATE TABLE IF NOT EXISTS BookingRequest (
+    ID SERIAL PRIMARY KEY,
+    MessageID TEXT NOT NULL,
+    Received TEXT NOT NULL,
+    Name TEXT NOT NULL DEFAULT '',
+    Email TEXT NOT NULL DEFAULT '',
+    Phone TEXT NOT NULL DEFAULT '',
+    Arrive TEXT,
+    Depart TEXT,
+    BoatLength INTEGER,
+    BoatBeam INTEGER,
+    BoatDraft INTEGER,
+    BerthType TEXT NOT NULL DEFAULT '',
+    Language TEXT NOT NULL DEFAULT '',
+    Comments TEXT NOT NULL DEFAULT '',
+    CheckReason TEXT NOT NULL DEFAULT '',
+    Body TEXT NOT NULL DEFAULT '',
+    State INTEGER NOT NULL DEFAULT 0,
+    BookingID INTEGER,
+    DecidedBy TEXT,
+    DecidedAt TEXT
+);
+CREATE UNIQUE INDEX IF NOT EXISTS IX_BookingRequest_Message ON BookingRequest (MessageID);
+CREATE INDEX IF NOT EXISTS IX_BookingRequest_State ON BookingRequest (State, Received);
+ALTER TABLE BerthBlock ADD COLUMN IF NOT EXISTS RequestID INTEGER;
+ALTER TABLE BerthBlock ADD COLUMN IF NOT EXISTS HoldUntil TEXT;
+CREATE INDEX IF NOT EXISTS IX_BerthBlock_Request ON BerthBlock (RequestID) WHERE RequestID IS NOT NULL;
+-- Any clerk reads the mailbox at the gateway desk and takes or declines what it brought.
+CREATE OR REPLACE FUNCTION zem_grants_requests() RETURNS void LANGUAGE plpgsql AS $$
+BEGIN
+    IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'zem_clerk') THEN
+        GRANT SELECT, INSERT, UPDATE ON BookingRequest TO zem_clerk;
+        GRANT USAGE, SELECT ON SEQUENCE bookingrequest_id_seq TO zem_clerk;
+    END IF;
+END $$;
+SELECT zem_grants_requests();
+-- requests: end

@@ -1317,4 +1317,40 @@ END;
 -- server also lets the users' logins be made through one function of its own (its schema's section of this name).
 -- approvals2: end
 
-PRAGMA user_version = 29;
+-- requests: begin
+-- Booking requests read from the office's mailbox (the web page's form, mailed by a form-to-mail service): one row a
+-- message, its Message-ID unique so a message read twice is one request. CheckReason, when set, says why the clerk
+-- must look at it (no dates, dates in another style, not a request at all); the message's text is kept in Body for
+-- that. State: 0 new, 1 accepted (BookingID the booking made from it), 2 declined, 3 expired (its hold ran out).
+-- Sizes are whole centimetres, dates ISO days. A hold is a BerthBlock carrying the request (RequestID) and the time
+-- it runs out (HoldUntil); the gateway desk releases it then, and the booking made from the request lifts it.
+CREATE TABLE IF NOT EXISTS BookingRequest (
+    ID INTEGER PRIMARY KEY AUTOINCREMENT,
+    MessageID TEXT NOT NULL,
+    Received TEXT NOT NULL,
+    Name TEXT NOT NULL DEFAULT '',
+    Email TEXT NOT NULL DEFAULT '',
+    Phone TEXT NOT NULL DEFAULT '',
+    Arrive TEXT,
+    Depart TEXT,
+    BoatLength INTEGER,
+    BoatBeam INTEGER,
+    BoatDraft INTEGER,
+    BerthType TEXT NOT NULL DEFAULT '',
+    Language TEXT NOT NULL DEFAULT '',
+    Comments TEXT NOT NULL DEFAULT '',
+    CheckReason TEXT NOT NULL DEFAULT '',
+    Body TEXT NOT NULL DEFAULT '',
+    State INTEGER NOT NULL DEFAULT 0,
+    BookingID INTEGER,
+    DecidedBy TEXT,
+    DecidedAt TEXT
+);
+CREATE UNIQUE INDEX IF NOT EXISTS IX_BookingRequest_Message ON BookingRequest (MessageID);
+CREATE INDEX IF NOT EXISTS IX_BookingRequest_State ON BookingRequest (State, Received);
+ALTER TABLE BerthBlock ADD COLUMN RequestID INTEGER;
+ALTER TABLE BerthBlock ADD COLUMN HoldUntil TEXT;
+CREATE INDEX IF NOT EXISTS IX_BerthBlock_Request ON BerthBlock (RequestID) WHERE RequestID IS NOT NULL;
+-- requests: end
+
+PRAGMA user_version = 30;

@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 "$(dirname "$0")/ensure-packages.sh" cmake make g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libzstd-dev libgl-dev dpkg-dev libcurl4-openssl-dev qtkeychain-qt6-dev libsodium-dev pkg-config libsqlite3-dev libical-dev
 # What the tests read their output back with: tidy and Python's html.parser (the booking page), pdftotext and
 # pdfinfo from poppler-utils (printed documents), Python's csv module (the exports), the zstd command (backup archives).
-"$(dirname "$0")/ensure-packages.sh" tidy python3 poppler-utils zstd python3-aiosmtpd openssl python3-icalendar
+"$(dirname "$0")/ensure-packages.sh" tidy python3 poppler-utils zstd python3-aiosmtpd openssl python3-icalendar dovecot-imapd
 # The PostgreSQL runs of the tests: a private server (initdb, pg_ctl; btree_gist ships with it) and Qt's driver.
 "$(dirname "$0")/ensure-packages.sh" postgresql libqt6sql6-psql
 # ccache, where the machine has it, makes rebuilds after a checkout cheap; the build does not need it.

@@ -9,6 +9,7 @@
 #include "core/ui/Mnemonics.h"
 #include "core/ui/QtSeams.h"
 #include "mail/OutboxSender.h"
+#include "requests/RequestDesk.h"
 #include "shell/MainWindow.h"
 #include "shell/Startup.h"
 
@@ -113,5 +114,12 @@ int main(int argc, char* argv[])
     QObject::connect(&calendars, &CalendarDesk::logged, &app,
                      [&events](int code, const QString& description) { events.log(code, description); });
     calendars.start();
+    // Booking requests read from the mailbox at the gateway desk, and holds released when they run out.
+    RequestDesk requests(Database::addressOf(Database::sharedConnectionName()), QStringLiteral("Requests"),
+                         RequestDesk::configured(), [&clock] { return clock.now(); });
+    RequestDesk::setRunning(&requests);
+    QObject::connect(&requests, &RequestDesk::logged, &app,
+                     [&events](int code, const QString& description) { events.log(code, description); });
+    requests.start();
     return app.exec();
 }

@@ -134,6 +134,7 @@ bool BookingWizard::startFrom(IWindowHost& host, Services& services, const Booki
     wizard->m_marking = request.berthIds; // marked on the berths page where still free
     wizard->leaveDates();
     wizard->m_marking.clear(); // a new booking keeps no marks when its dates change
+    wizard->m_saved = request.saved;
     return true;
 }
 
@@ -145,6 +146,7 @@ void BookingWizard::prepare(RecordMode mode, int bookingId)
     m_fromDate = m_toDate = {};
     m_stored = {};
     m_marking.clear();
+    m_saved = {};
     for (QLineEdit* box : findChildren<QLineEdit*>())
         box->clear();
     m_txtNotes->clear();
@@ -360,7 +362,10 @@ void BookingWizard::confirm()
     const bool confirmation = m_confirmation->chkShowConfirmation->isChecked();
     const bool mailIt =
         m_confirmation->chkSendConfirmation->isEnabled() && m_confirmation->chkSendConfirmation->isChecked();
+    const auto startedFrom = std::exchange(m_saved, {});
     closeWizard(released);
+    if (startedFrom)
+        startedFrom(savedId);
     if (mailIt)
         BookingMailMenu::queueConfirmation(services, savedId, host ? host->dialogParent() : nullptr);
     if (confirmation)

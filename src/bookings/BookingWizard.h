@@ -8,6 +8,7 @@
 #include "people/Boats.h"
 
 #include <QDateTime>
+#include <functional>
 
 struct Services;
 class IMessageBox;
@@ -29,6 +30,7 @@ struct BookingRequest
     int customerId = 0;
     std::optional<int> boatId;
     QList<int> berthIds;
+    std::function<void(int)> saved; // told the booking's ID once the booking started from this is saved
 };
 
 /// The booking wizard: the one place where a booking is made or changed, in four pages (dates, berths, customer and
@@ -92,9 +94,10 @@ private:
     int m_step = 0;
     QDateTime m_fromDate;
     QDateTime m_toDate;
-    QList<int> m_marking;   // the berths marked when the berths page is next filled
-    QStringList m_prepared; // the inputs as Prepare left them
-    bool m_closing = false; // saved or cancelled: close without asking
+    QList<int> m_marking;             // the berths marked when the berths page is next filled
+    std::function<void(int)> m_saved; // the request this booking was started from, told when it is saved
+    QStringList m_prepared;           // the inputs as Prepare left them
+    bool m_closing = false;           // saved or cancelled: close without asking
 
     QStackedWidget* m_pages;
     QList<QLabel*> m_lblStep;

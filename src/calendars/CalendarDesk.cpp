@@ -6,7 +6,6 @@
 #include "core/Registry.h"
 
 #include <QTimeZone>
-#include <QTimer>
 
 namespace {
 std::atomic<CalendarDesk*> runningDesk{nullptr};
@@ -24,10 +23,9 @@ CalendarDesk::Config CalendarDesk::configured()
 
 CalendarDesk::CalendarDesk(QString databaseAddress, QString connectionName, Config config,
                            std::function<QDateTime()> now)
-    : m_address(std::move(databaseAddress)), m_connectionName(std::move(connectionName)), m_now(std::move(now)),
-      m_config(std::move(config))
+    : DeskWorker(std::move(databaseAddress), std::move(connectionName), QStringLiteral("Calendars")),
+      m_now(std::move(now)), m_config(std::move(config))
 {
-    m_thread.setObjectName(QStringLiteral("Calendars"));
 }
 
 CalendarDesk::~CalendarDesk()
@@ -35,42 +33,6 @@ CalendarDesk::~CalendarDesk()
     stop();
     if (running() == this)
         setRunning(nullptr);
-}
-
-void CalendarDesk::start()
-{
-    if (m_thread.isRunning())
-        return;
-    m_stop = false;
-    m_worker = new QObject;
-    auto* timer = new QTimer(m_worker);
-    timer->setSingleShot(true);
-    timer->setObjectName(QStringLiteral("pace"));
-    m_worker->moveToThread(&m_thread);
-    connect(timer, &QTimer::timeout, m_worker, [this] { pass(false); });
-    connect(&m_thread, &QThread::started, timer, [timer] { timer->start(0); });
-    connect(
-        &m_thread, &QThread::finished, m_worker, [this] { Database::close(m_connectionName); }, Qt::DirectConnection);
-    connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
-    m_thread.start(QThread::LowPriority);
-}
-
-void CalendarDesk::stop()
-{
-    if (!m_thread.isRunning())
-        return;
-    m_stop = true;
-    m_thread.quit();
-    m_thread.wait();
-    m_worker = nullptr;
-}
-
-void CalendarDesk::wake()
-{
-    if (!m_worker)
-        return;
-    QMetaObject::invokeMethod(
-        m_worker, [this] { pass(true); }, Qt::QueuedConnection);
 }
 
 void CalendarDesk::reconfigure(const Config& config)
@@ -92,18 +54,16 @@ void CalendarDesk::setRunning(CalendarDesk* desk)
     runningDesk = desk;
 }
 
-void CalendarDesk::pass(bool readNow)
+int CalendarDesk::pass(bool readNow)
 {
-    if (m_stop)
-        return;
     Config config;
     {
         std::lock_guard lock(m_configLock);
         config = m_config;
     }
-    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    QSqlDatabase db = QSqlDatabase::database(connectionName(), false);
     if ((!config.publishFolder.isEmpty() || config.gateway) && !db.isOpen()) {
-        if (auto opened = Database::open(m_address, m_connectionName))
+        if (auto opened = Database::open(databaseAddress(), connectionName()))
             db = *opened;
         else
             MessageLog::logError(QStringLiteral("Calendars: ") + opened.error());
@@ -113,7 +73,7 @@ void CalendarDesk::pass(bool readNow)
     if (db.isOpen() && config.gateway &&
         (readNow || !m_lastRead.isValid() || m_lastRead.secsTo(now) >= qint64(config.readMinutes) * 60)) {
         m_lastRead = now;
-        const auto reports = FeedReader::readAll(db, now, config.limits, &m_stop);
+        const auto reports = FeedReader::readAll(db, now, config.limits, &stopping());
         if (!reports)
             problem = reports.error();
         else {
@@ -124,7 +84,7 @@ void CalendarDesk::pass(bool readNow)
             emit feedsRead();
         }
     }
-    if (db.isOpen() && !config.publishFolder.isEmpty() && !m_stop) {
+    if (db.isOpen() && !config.publishFolder.isEmpty() && !stopping()) {
         const auto published =
             m_publisher.publish(db, config.publishFolder, now.date(), QDateTime::currentDateTimeUtc());
         if (!published && problem.isEmpty())
@@ -134,8 +94,5 @@ void CalendarDesk::pass(bool readNow)
     if (!problem.isEmpty() && problem != m_lastProblem)
         MessageLog::logError(QStringLiteral("Calendars: ") + problem);
     m_lastProblem = problem;
-    if (m_stop)
-        return;
-    if (auto* timer = m_worker ? m_worker->findChild<QTimer*>(QStringLiteral("pace")) : nullptr)
-        timer->start(config.publishSeconds * 1000);
+    return config.publishSeconds * 1000;
 }

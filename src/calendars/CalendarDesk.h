@@ -2,11 +2,10 @@
 
 #include "calendars/FeedPublisher.h"
 #include "calendars/FeedReader.h"
+#include "core/DeskWorker.h"
 
 #include <QDateTime>
-#include <QObject>
 #include <QString>
-#include <QThread>
 #include <atomic>
 #include <functional>
 #include <mutex>
@@ -14,7 +13,7 @@
 /// The calendars' work at this desk, on a thread of its own with its own database connection, so no window waits on
 /// it: the availability calendars brought up to date on a timer (where this desk publishes), and the feeds of other
 /// sites read on a longer one (where this desk is the gateway). Offline, a pass fails quietly and the next catches up.
-class CalendarDesk final : public QObject
+class CalendarDesk final : public DeskWorker
 {
     Q_OBJECT
 public:
@@ -33,11 +32,7 @@ public:
     ~CalendarDesk() override;
     Q_DISABLE_COPY_MOVE(CalendarDesk)
 
-    void start();
-    /// Ends the thread, cutting a fetch short; safe to call twice.
-    void stop();
-    /// Publishes, and on the gateway reads the feeds, at once. Any thread.
-    void wake();
+    // wake() publishes, and on the gateway reads the feeds, at once; stop() cuts a fetch short.
     void reconfigure(const Config& config);
 
     /// The one the program runs, if any: windows wake it after a change of settings or feeds.
@@ -51,16 +46,11 @@ signals:
     void feedsRead();
 
 private:
-    void pass(bool readNow);
+    int pass(bool readNow) override;
 
-    QString m_address;
-    QString m_connectionName;
     std::function<QDateTime()> m_now;
     std::mutex m_configLock;
     Config m_config;
-    std::atomic_bool m_stop{false};
-    QThread m_thread;
-    QObject* m_worker = nullptr;
     FeedPublisher m_publisher; // used on the thread only
     QDateTime m_lastRead;
     QString m_lastProblem;

@@ -98,6 +98,12 @@ QString eventText(int code)
                                             "Calendar feed could not be read"};
     if (code >= CalendarFeedAdded && code <= CalendarFeedUnreadable)
         return QString::fromLatin1(feedTexts[code - CalendarFeedAdded]);
+    if (code == RequestReceived)
+        return QStringLiteral("Booking request received");
+    if (code == RequestDecided)
+        return QStringLiteral("Booking request answered");
+    if (code == RequestHoldExpired)
+        return QStringLiteral("Booking request's hold expired");
     static const char* const mailTexts[] = {"E-mail queued", "Reminders queued", "Mail server settings modified"};
     if (code >= MailQueued && code <= MailSettingsModified)
         return QString::fromLatin1(mailTexts[code - MailQueued]);

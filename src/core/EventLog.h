@@ -68,6 +68,8 @@ enum Event : int
     MailQueued = 55,
     RemindersQueued = 56,
     MailSettingsModified = 57,
+    RequestReceived = 58, // a booking request read from the mailbox (or kept to check)
+    RequestDecided = 59,  // accepted, held, booked or declined
     // Contracts: berths let for a term.
     ContractMade = 60,
     ContractCancelled = 61,
@@ -90,6 +92,7 @@ enum Event : int
     CalendarFeedRemoved = 76,    // and the blocks it made released
     CalendarFeedChanged = 77,    // a read that added, moved or released blocks, or met a booking
     CalendarFeedUnreadable = 78, // a read that failed: the feed keeps its last blocks
+    RequestHoldExpired = 79,     // a request's hold ran out and freed its berth
 };
 
 /// The text of an event code; empty for codes without one.

@@ -267,6 +267,11 @@ QString upgradeToApprovals2(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("approvals2"));
 }
+// Version 29 read no mailbox: no requests are kept and no block holds a berth for one.
+QString upgradeToRequests(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("requests"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -300,7 +305,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToContractMeters},
                             {upgradeToBulkImport},
                             {upgradeToImportSpeed},
-                            {upgradeToApprovals2}};
+                            {upgradeToApprovals2},
+                            {upgradeToRequests}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

@@ -23,10 +23,10 @@ bool useKeychain()
 }
 
 // Runs a keychain job to its end; false when no secret store answered.
-bool runJob(QKeychain::Job& job)
+bool runJob(QKeychain::Job& job, const QString& key)
 {
     job.setAutoDelete(false);
-    job.setKey(Registry::getRegistryValue(User) + u'@' + Registry::getRegistryValue(Host));
+    job.setKey(key);
     QEventLoop loop;
     QObject::connect(&job, &QKeychain::Job::finished, &loop, &QEventLoop::quit);
     job.start();
@@ -105,47 +105,59 @@ QString password()
     // No user, no password: the secret store is not asked at every start of an office that sends no mail.
     if (Registry::getRegistryValue(User).isEmpty() || Registry::getRegistryValue(Host).trimmed().isEmpty())
         return {};
+    return readSecret(KeychainService, Registry::getRegistryValue(User) + u'@' + Registry::getRegistryValue(Host),
+                      passwordFile());
+}
+
+Status setPassword(const QString& secret)
+{
+    return keepSecret(KeychainService, Registry::getRegistryValue(User) + u'@' + Registry::getRegistryValue(Host),
+                      passwordFile(), secret);
+}
+
+QString readSecret(const QString& service, const QString& key, const QString& path)
+{
     if (useKeychain()) {
-        QKeychain::ReadPasswordJob job(KeychainService);
-        if (runJob(job))
+        QKeychain::ReadPasswordJob job(service);
+        if (runJob(job, key))
             return job.textData();
     }
-    QFile file(passwordFile());
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll());
 }
 
-Status setPassword(const QString& secret)
+Status keepSecret(const QString& service, const QString& key, const QString& path, const QString& secret)
 {
     if (useKeychain()) {
         bool kept = false;
         if (secret.isEmpty()) {
-            QKeychain::DeletePasswordJob job(KeychainService);
-            kept = runJob(job);
+            QKeychain::DeletePasswordJob job(service);
+            kept = runJob(job, key);
         } else {
-            QKeychain::WritePasswordJob job(KeychainService);
+            QKeychain::WritePasswordJob job(service);
             job.setTextData(secret);
-            kept = runJob(job);
+            kept = runJob(job, key);
         }
         if (kept) {
-            QFile::remove(passwordFile()); // one place only: an old copy in the file goes
+            QFile::remove(path); // one place only: an old copy in the file goes
             return Done{};
         }
     }
     if (secret.isEmpty()) {
-        if (QFile::exists(passwordFile()) && !QFile::remove(passwordFile()))
-            return fileFailure(QCoreApplication::translate("MailSettings", "The password file %1 could not be removed.")
-                                   .arg(passwordFile()));
+        if (QFile::exists(path) && !QFile::remove(path))
+            return fileFailure(
+                QCoreApplication::translate("MailSettings", "The password file %1 could not be removed.").arg(path));
         return Done{};
     }
-    QSaveFile file(passwordFile());
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fileFailure(file.errorString());
     file.write(secret.toUtf8());
     if (!file.commit())
         return fileFailure(file.errorString());
-    return FileSecurity::restrictToOwner(passwordFile());
+    return FileSecurity::restrictToOwner(path);
 }
 
 } // namespace MailSettings

@@ -53,4 +53,10 @@ Status setPassword(const QString& password);
 /// The owner-only file the password is kept in when no secret store answers.
 QString passwordFile();
 
+/// Another secret kept as the password is (the mailbox's): the secret store under service and key, else the
+/// owner-only file at path; empty when none is kept.
+QString readSecret(const QString& service, const QString& key, const QString& path);
+/// Keeps it (an empty one removes it); a File failure when neither store could keep it.
+Status keepSecret(const QString& service, const QString& key, const QString& path, const QString& secret);
+
 } // namespace MailSettings

@@ -21,7 +21,8 @@ const QRegularExpression& placeholderPattern()
 QStringList kinds()
 {
     return {Outbox::Kinds::Confirmation,    Outbox::Kinds::Invoice,      Outbox::Kinds::DepositReminder,
-            Outbox::Kinds::BalanceReminder, Outbox::Kinds::WaitingOffer, Outbox::Kinds::RenewalLetter};
+            Outbox::Kinds::BalanceReminder, Outbox::Kinds::WaitingOffer, Outbox::Kinds::RenewalLetter,
+            Outbox::Kinds::RequestDeclined};
 }
 
 QString kindCaption(const QString& kind)
@@ -38,6 +39,8 @@ QString kindCaption(const QString& kind)
         return QCoreApplication::translate("MailTemplates", "Waiting-list offer");
     if (kind == Outbox::Kinds::RenewalLetter)
         return QCoreApplication::translate("MailTemplates", "Contract renewal letter");
+    if (kind == Outbox::Kinds::RequestDeclined)
+        return QCoreApplication::translate("MailTemplates", "Booking request declined");
     return kind;
 }
 
@@ -99,6 +102,14 @@ Template defaultTemplate(const QString& kind)
                     "{Departure} at {Total}. The letter attached gives the details and the instalments.\n\nIf you "
                     "have any questions, just reply to this message or call us on {CompanyPhone}.\n\nKind "
                     "regards,\n{Company}")};
+    // A request read from the mailbox has no booking: its dates fill {Arrival} and {Departure}.
+    if (kind == Outbox::Kinds::RequestDeclined)
+        return {QCoreApplication::translate("MailTemplates", "Your booking request at {Company}"),
+                QCoreApplication::translate(
+                    "MailTemplates",
+                    "Dear {CustomerName},\n\nThank you for your request for {Arrival} to {Departure}. We are sorry "
+                    "that we have no berth for you on those dates.\n\nIf other dates would suit you, just reply to "
+                    "this message or call us on {CompanyPhone}.\n\nKind regards,\n{Company}")};
     return {};
 }
 

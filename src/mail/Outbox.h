@@ -27,6 +27,7 @@ inline const QString DepositReminder = QStringLiteral("deposit reminder");
 inline const QString BalanceReminder = QStringLiteral("balance reminder");
 inline const QString WaitingOffer = QStringLiteral("waiting offer");
 inline const QString RenewalLetter = QStringLiteral("renewal letter");
+inline const QString RequestDeclined = QStringLiteral("request declined");
 } // namespace Kinds
 
 struct Item

@@ -10,7 +10,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QTimer>
 
 namespace {
 std::atomic<OutboxSender*> runningSender{nullptr};
@@ -96,10 +95,9 @@ Result<int> OutboxSender::sendDue(const QSqlDatabase& db, const Config& config, 
 
 OutboxSender::OutboxSender(QString databaseAddress, QString connectionName, Config config,
                            std::function<QDateTime()> now, int idleSeconds)
-    : m_address(std::move(databaseAddress)), m_connectionName(std::move(connectionName)), m_now(std::move(now)),
-      m_idleSeconds(idleSeconds), m_config(std::move(config))
+    : DeskWorker(std::move(databaseAddress), std::move(connectionName), QStringLiteral("Outbox sender")),
+      m_now(std::move(now)), m_idleSeconds(idleSeconds), m_config(std::move(config))
 {
-    m_thread.setObjectName(QStringLiteral("Outbox sender"));
 }
 
 OutboxSender::~OutboxSender()
@@ -107,43 +105,6 @@ OutboxSender::~OutboxSender()
     stop();
     if (running() == this)
         setRunning(nullptr);
-}
-
-void OutboxSender::start()
-{
-    if (m_thread.isRunning())
-        return;
-    m_stop = false;
-    m_worker = new QObject;
-    auto* timer = new QTimer(m_worker);
-    timer->setSingleShot(true);
-    timer->setObjectName(QStringLiteral("pace"));
-    m_worker->moveToThread(&m_thread); // the timer goes with it
-    connect(timer, &QTimer::timeout, m_worker, [this] { pass(); });
-    connect(&m_thread, &QThread::started, timer, [timer] { timer->start(0); });
-    // Still in the thread that used it: the connection closes where it was opened.
-    connect(
-        &m_thread, &QThread::finished, m_worker, [this] { Database::close(m_connectionName); }, Qt::DirectConnection);
-    connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
-    m_thread.start(QThread::LowPriority);
-}
-
-void OutboxSender::stop()
-{
-    if (!m_thread.isRunning())
-        return;
-    m_stop = true;
-    m_thread.quit();
-    m_thread.wait();
-    m_worker = nullptr;
-}
-
-void OutboxSender::wake()
-{
-    if (!m_worker)
-        return;
-    QMetaObject::invokeMethod(
-        m_worker, [this] { pass(); }, Qt::QueuedConnection);
 }
 
 void OutboxSender::reconfigure(const Config& config)
@@ -165,25 +126,23 @@ void OutboxSender::setRunning(OutboxSender* sender)
     runningSender = sender;
 }
 
-void OutboxSender::pass()
+int OutboxSender::pass(bool)
 {
-    if (m_stop)
-        return;
     Config config;
     {
         std::lock_guard lock(m_configLock);
         config = m_config;
     }
     const bool serverSetUp = SmtpSender::checkServer(config.server).ok();
-    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    QSqlDatabase db = QSqlDatabase::database(connectionName(), false);
     // On a server the sender works as whoever signed in at this desk, so the server grants it what it grants them.
     if (db.isOpen() && m_login != ServerLogin::generation()) {
         db = QSqlDatabase();
-        Database::close(m_connectionName);
+        Database::close(connectionName());
     }
     if (serverSetUp && !db.isOpen()) {
         m_login = ServerLogin::generation();
-        auto opened = Database::open(m_address, m_connectionName);
+        auto opened = Database::open(databaseAddress(), connectionName());
         if (!opened) {
             emit problem(opened.error());
             MessageLog::logError(QStringLiteral("Outbox sender: ") + opened.error());
@@ -192,14 +151,11 @@ void OutboxSender::pass()
         }
     }
     if (serverSetUp && db.isOpen()) {
-        const auto sent = sendDue(db, config, m_now, &m_stop);
+        const auto sent = sendDue(db, config, m_now, &stopping());
         if (!sent) {
             emit problem(sent.error());
             MessageLog::logError(QStringLiteral("Outbox sender: ") + sent.error());
         }
     }
-    if (m_stop)
-        return;
-    if (auto* timer = m_worker ? m_worker->findChild<QTimer*>(QStringLiteral("pace")) : nullptr)
-        timer->start(m_idleSeconds * 1000);
+    return m_idleSeconds * 1000;
 }

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "core/DeskWorker.h"
 #include "core/Result.h"
 #include "mail/SmtpSender.h"
 
 #include <QDateTime>
-#include <QObject>
 #include <QSqlDatabase>
-#include <QThread>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -15,7 +14,7 @@
 /// Sends the outbox in the background: a thread of its own with its own database connection claims one due message
 /// at a time, sends it and records what the server said. A desk that cannot reach the server leaves its messages
 /// queued; they go at a later try.
-class OutboxSender final : public QObject
+class OutboxSender final : public DeskWorker
 {
     Q_OBJECT
 public:
@@ -42,11 +41,7 @@ public:
     ~OutboxSender() override;
     Q_DISABLE_COPY_MOVE(OutboxSender)
 
-    void start();
-    /// Ends the thread, cutting a send short; safe to call twice.
-    void stop();
-    /// Looks for due messages at once (after a window queued one). Any thread.
-    void wake();
+    // wake() looks for due messages at once (after a window queued one); stop() cuts a send short.
     /// New server settings for the next message.
     void reconfigure(const Config& config);
 
@@ -59,16 +54,11 @@ signals:
     void problem(const QString& text);
 
 private:
-    void pass();
+    int pass(bool woken) override;
 
-    QString m_address;
-    QString m_connectionName;
     std::function<QDateTime()> m_now;
     int m_idleSeconds;
     std::mutex m_configLock;
     Config m_config;
-    std::atomic_bool m_stop{false};
-    QThread m_thread;
-    QObject* m_worker = nullptr; // lives in m_thread; its timer paces the passes
-    int m_login = -1;            // the server login its connection was opened as (ServerLogin::generation)
+    int m_login = -1; // the server login its connection was opened as (ServerLogin::generation)
 };

@@ -34,6 +34,7 @@
 #include "people/FindCustomerDialog.h"
 #include "people/OwnerListWindow.h"
 #include "rates/RatesDialog.h"
+#include "requests/RequestsWindow.h"
 #include "shell/AboutDialog.h"
 #include "shell/ClosedPeriodDialog.h"
 #include "shell/CompanyDialog.h"
@@ -142,6 +143,7 @@ void MainWindow::buildMenus()
     addItem(mnuBookings, QStringLiteral("mnuBookingsRenewContracts"), tr("Rene&w Contracts..."));
     addItem(mnuBookings, QStringLiteral("mnuBookingsContractLists"), tr("Contract L&ists..."));
     addItem(mnuBookings, QStringLiteral("mnuBookingsReminders"), tr("Re&minders..."));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsRequests"), tr("Re&quests..."));
     addItem(mnuBookings, QStringLiteral("mnuBookingsClosedMonths"), tr("Close&d Months..."));
     addSeparator(mnuBookings, QStringLiteral("mnuBookings1"));
     addItem(mnuBookings, QStringLiteral("mnuBookingsCalendarAdvanced"), tr("View Ad&vanced Calendar"), ctrl(Qt::Key_D));
@@ -298,6 +300,7 @@ void MainWindow::connectWindows()
     connectItem(QStringLiteral("mnuConfigCalendars"), [this] { CalendarsDialog::display(m_services, this); });
     connectItem(QStringLiteral("mnuConfigMailTemplates"), [this] { MailTemplatesDialog::display(m_services, this); });
     connectItem(QStringLiteral("mnuBookingsReminders"), [this] { RemindersWindow::display(m_services, this); });
+    connectItem(QStringLiteral("mnuBookingsRequests"), [this] { RequestsWindow::display(*this, m_services); });
     connectItem(QStringLiteral("mnuConfigUsers"), [this] { UsersWindow::display(m_services, this); });
     connectItem(QStringLiteral("mnuFileSwitchUser"),
                 [this] { SignInDialog::signIn(m_services, this, SignInDialog::Purpose::Switch); });

@@ -51,7 +51,7 @@ void fill(QStandardItemModel& model, const QStringList& headers, const QList<QSt
 
 BookingRequest requestFor(const WaitingEntry& entry, const QList<int>& berthIds = {})
 {
-    return {entry.from, entry.to, entry.customerId, entry.boatId, berthIds};
+    return {entry.from, entry.to, entry.customerId, entry.boatId, berthIds, {}};
 }
 
 // "Berths came free": the entries that can take them, in the order of the list, and a booking started from one.

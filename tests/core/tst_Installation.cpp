@@ -50,6 +50,11 @@ private slots:
         QTest::newRow("ContractLetter") << u"ID ContractID Kind Created Desk Pdf"_s;
         QTest::newRow("ContractBerth") << u"ContractID BerthID BlockID"_s;
         QTest::newRow("CalendarFeed") << u"ID BerthID Url LastRead LastError Events"_s;
+        QTest::newRow("BookingRequest") << u"ID MessageID Received Name Email Phone Arrive Depart BoatLength BoatBeam "
+                                           u"BoatDraft BerthType Language Comments CheckReason Body State BookingID "
+                                           u"DecidedBy DecidedAt"_s;
+        QTest::newRow("BerthBlock") << u"ID BerthID FromDate ToDate Reason ContractID FeedID FeedUid RequestID "
+                                       u"HoldUntil"_s;
         QTest::newRow("ContractInstalment") << u"ID ContractID Number DueDate Amount InvoiceNumber IssuedAt"_s;
         QTest::newRow("Boat")
             << u"ID CustomerID Name Kind LengthCm BeamCm DraftCm HeightCm Registration "
@@ -88,7 +93,8 @@ private slots:
         QCOMPARE(tables.join(u' '),
                  u"approval awaycredit berth berthblock berthlistversion berthmonth berthtype blockedbooking boat "
                  u"booking bookingberth "
-                 u"bookingcharge bookinghistory bookingmonth calendarfeed calendarmonth closedperiod company contract "
+                 u"bookingcharge bookinghistory bookingmonth bookingrequest calendarfeed calendarmonth closedperiod "
+                 u"company contract "
                  u"contractaway "
                  u"contractberth contractinstalment contractletter "
                  u"contractrate contractterm creditnote customer importbatch importmapping invtemp mailtemplate meter "
