@@ -65,12 +65,18 @@ QString labelFault(const QWidget* window, const QLabel* label)
     return width > room.width() + 1 ? where(window, label, text) + needs(width, room.width()) : QString();
 }
 
-// A button's size hint is its text, icon and frame: narrower than that, the text is cut.
+// A push button's text with its icon and margins (its size hint has a style minimum besides: a narrow "<" button is
+// fine); a check box's or radio button's size hint is its box and text.
 QString buttonFault(const QWidget* window, const QAbstractButton* button)
 {
     if (button->text().isEmpty() || qobject_cast<const QToolButton*>(button))
         return {};
-    const int width = button->sizeHint().width();
+    int width = button->sizeHint().width();
+    if (qobject_cast<const QPushButton*>(button)) {
+        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        width = widest(button->fontMetrics(), drawn(button->text())) + margin +
+                (button->icon().isNull() ? 0 : button->iconSize().width() + 4);
+    }
     return width > button->width() + 1 ? where(window, button, button->text()) + needs(width, button->width())
                                        : QString();
 }

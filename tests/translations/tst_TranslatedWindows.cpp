@@ -49,12 +49,16 @@ private slots:
         const WindowWalk::Walked walked = WindowWalk::everyWindow(*m_window, [&](QWidget* window) {
             QCoreApplication::processEvents();
             faults << Clipping::clippedTexts(window->window() == m_window.get() ? window : window->window());
-            faults << Mnemonics::clashes(window);
+            for (const QString& clash : Mnemonics::clashes(window))
+                faults << window->objectName() + u": "_s + clash;
         });
         faults << Clipping::clippedTexts(m_window.get());
         faults.removeDuplicates();
         QVERIFY2(walked.missing.isEmpty(), qPrintable(walked.missing.join(u'\n')));
         QVERIFY2(walked.seen.size() > 40, qPrintable(walked.seen.join(u' ')));
+        // Every fault on its own line: a failure message is cut short.
+        for (const QString& fault : std::as_const(faults))
+            qInfo().noquote() << code << fault;
         QVERIFY2(faults.isEmpty(), qPrintable(u"%1: %2 texts do not fit or clash:\n"_s.arg(code).arg(faults.size()) +
                                               faults.join(u'\n')));
     }
