@@ -6,6 +6,8 @@ set(ZEM_INSTALL_ROOT lib/zemharbour)
 install(TARGETS zemharbour RUNTIME DESTINATION ${ZEM_INSTALL_ROOT}/bin)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/TipOfTheDay.txt DESTINATION ${ZEM_INSTALL_ROOT}/bin)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/help/ DESTINATION ${ZEM_INSTALL_ROOT}/bin/help)
+get_property(ZEM_QM_FILES GLOBAL PROPERTY ZEM_QM_FILES)
+install(FILES ${ZEM_QM_FILES} DESTINATION ${ZEM_INSTALL_ROOT}/translations)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/zemharbour.desktop DESTINATION share/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/icons/logo.svg DESTINATION share/icons/hicolor/scalable/apps
         RENAME zemharbour.svg)
@@ -17,8 +19,8 @@ install(CODE "
     file(CREATE_LINK ../${ZEM_INSTALL_ROOT}/bin/zemharbour \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin/zemharbour\"
          SYMBOLIC)")
 
-# cpack -G DEB: the library dependencies come from dpkg-shlibdeps; the SQLite driver and the window-system
-# plugins are loaded at run time, so they are named by hand.
+# cpack -G DEB: the library dependencies come from dpkg-shlibdeps; the SQLite driver, the window-system plugins
+# and Qt's own translations (the standard buttons and dialogs) are loaded at run time, so they are named by hand.
 set(CPACK_PACKAGE_NAME zemharbour)
 set(CPACK_PACKAGE_VENDOR "Zem Software")
 set(CPACK_PACKAGE_CONTACT "Zem Software <support@zem-harbour.invalid>")
@@ -29,7 +31,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins, qt6-translations-l10n")
 # A desk that shares a PostgreSQL database needs Qt's driver for it, and the server's tools for backup and restore.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-psql, postgresql-client")
 include(CPack)

@@ -90,6 +90,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Zem Harbour"));
     QApplication::setOrganizationName(QStringLiteral("Zem Software"));
     Mnemonics::install(app);
+    // Before the splash, the first window.
+    Startup::installLanguage();
 
     QtMessageBox messages;
     QtFileDialog files;

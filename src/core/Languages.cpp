@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMutex>
 #include <QMutexLocker>
@@ -12,6 +13,35 @@
 #include <memory>
 
 namespace Languages {
+namespace {
+QString& installedCode()
+{
+    static QString code = QStringLiteral("en");
+    return code;
+}
+
+// The loaded translators, kept for the run: documents of several customers in turn must not read the file again
+// each time, and the interface's is the same object.
+Result<QTranslator*> loaded(const QString& code)
+{
+    if (!known(code) || code == QLatin1String("en"))
+        return fileFailure(QStringLiteral("No translation exists for the language \"%1\".").arg(code));
+    static QMutex mutex;
+    static std::map<QString, std::unique_ptr<QTranslator>> kept;
+    const QMutexLocker lock(&mutex);
+    if (const auto found = kept.find(code); found != kept.end())
+        return found->second.get();
+    const QString path = fileOf(code);
+    if (!QFileInfo::exists(path))
+        return fileFailure(QStringLiteral("The translation file %1 is missing.").arg(path));
+    auto made = std::make_unique<QTranslator>();
+    if (!made->load(path))
+        return fileFailure(QStringLiteral("The translation file %1 cannot be read: it is damaged.").arg(path));
+    QTranslator* result = made.get();
+    kept.emplace(code, std::move(made));
+    return result;
+}
+} // namespace
 
 const QList<Language>& all()
 {
@@ -55,23 +85,63 @@ Result<const QTranslator*> translator(const QString& code)
 {
     if (code == QLatin1String("en"))
         return static_cast<const QTranslator*>(nullptr);
-    if (!known(code))
-        return fileFailure(QStringLiteral("No translation exists for the language \"%1\".").arg(code));
-    // Kept for the run: documents of several customers in turn must not read the file again each time.
-    static QMutex mutex;
-    static std::map<QString, std::unique_ptr<QTranslator>> loaded;
-    const QMutexLocker lock(&mutex);
-    if (const auto found = loaded.find(code); found != loaded.end())
-        return static_cast<const QTranslator*>(found->second.get());
-    const QString path = fileOf(code);
-    if (!QFileInfo::exists(path))
-        return fileFailure(QStringLiteral("The translation file %1 is missing.").arg(path));
-    auto made = std::make_unique<QTranslator>();
-    if (!made->load(path))
-        return fileFailure(QStringLiteral("The translation file %1 cannot be read: it is damaged.").arg(path));
-    const QTranslator* kept = made.get();
-    loaded.emplace(code, std::move(made));
-    return kept;
+    const Result<QTranslator*> found = loaded(code);
+    if (!found)
+        return found.failure();
+    return static_cast<const QTranslator*>(*found);
+}
+
+Choice interfaceChoice(const QString& stored)
+{
+    const QString code = stored.trimmed().toLower();
+    if (code.isEmpty())
+        return {machineDefault(), {}};
+    if (known(code))
+        return {code, {}};
+    return {QStringLiteral("en"),
+            QStringLiteral("The language setting \"%1\" names no language of ours: the program speaks English.")
+                .arg(stored)};
+}
+
+QString qtFileOf(const QString& code)
+{
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_") + code +
+           QStringLiteral(".qm");
+}
+
+QStringList installInterface(const QString& code)
+{
+    // Qt's own texts (Yes, No, Cancel in its dialogs), and the program's, both for the run. A second call (a test
+    // that changes language) replaces the first.
+    static QTranslator qt;
+    static QTranslator* ours = nullptr;
+    QCoreApplication::removeTranslator(&qt);
+    if (ours)
+        QCoreApplication::removeTranslator(ours);
+    ours = nullptr;
+    installedCode() = QStringLiteral("en");
+    if (code == QLatin1String("en"))
+        return {};
+    const Result<QTranslator*> found = loaded(code);
+    if (!found)
+        return {found.error() + QStringLiteral(" The program speaks English.")};
+    QStringList problems;
+    // Without Qt's file those few buttons stay English; the rest is translated.
+    if (qt.load(qtFileOf(code)))
+        QCoreApplication::installTranslator(&qt);
+    else
+        problems << QStringLiteral("Qt's translation file %1 is missing or damaged: its standard buttons and "
+                                   "dialogs stay English.")
+                        .arg(qtFileOf(code));
+    ours = *found;
+    QCoreApplication::installTranslator(ours);
+    installedCode() = code;
+    return problems;
+}
+
+QString interfaceLanguage()
+{
+    return installedCode();
 }
 
 QString text(const QString& code, const char* context, const char* source, int n)

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QTranslator;
 
@@ -28,6 +29,24 @@ QString machineDefault();
 QString folder();
 /// zemharbour_<code>.qm in folder().
 QString fileOf(const QString& code);
+
+/// The interface's language for a stored setting: "" gives machineDefault(); a code we do not have gives
+/// English, with the reason in problem (empty when the setting was honoured).
+struct Choice
+{
+    QString code;
+    QString problem;
+};
+Choice interfaceChoice(const QString& stored);
+
+/// Installs, for the run, the program's translation of code and Qt's own (its standard buttons and dialogs) into
+/// the application, before any window is made. English installs nothing. Returns what could not be loaded, one
+/// line each: without the program's file the interface stays English throughout (Qt's too), never half empty.
+QStringList installInterface(const QString& code);
+/// The language installInterface() put in place: "en" until it has put another.
+QString interfaceLanguage();
+/// Qt's own translation file of a language (qtbase_<code>.qm in Qt's translations folder).
+QString qtFileOf(const QString& code);
 
 /// The translator of a language, read once and kept for the run (safe to call from any thread). English has
 /// none: a null pointer. A language not in all(), or a file missing or damaged: a File failure saying which.

@@ -1,6 +1,7 @@
 #include "core/RegionalSettings.h"
 
 #include "core/InstallPaths.h"
+#include "core/Languages.h"
 #include "core/Money.h"
 #include "core/Registry.h"
 
@@ -30,6 +31,7 @@ RegionalSettings RegionalSettings::load()
     values.dateStyle = style                       ? *style
                        : values.postCodeIndex == 1 ? DateTimes::DateStyle::MonthDayYear
                                                    : DateTimes::DateStyle::DayMonthYear;
+    values.language = Languages::interfaceChoice(Registry::getRegistryValue(Settings::Language)).code;
     return values;
 }
 
@@ -45,6 +47,8 @@ void RegionalSettings::save() const
     Registry::setRegistryValue(Settings::LengthUnit,
                                lengthUnit == Lengths::Unit::Feet ? QStringLiteral("1") : QStringLiteral("0"));
     Registry::setRegistryValue(Settings::DateStyle, DateTimes::stylePattern(dateStyle));
+    if (Languages::known(language))
+        Registry::setRegistryValue(Settings::Language, language);
     Registry::setRegistryValue(Settings::Traces, InstallPaths::defaultTracesFolder());
 }
 

@@ -21,6 +21,9 @@ struct RegionalSettings
     Lengths::Unit lengthUnit = Lengths::Unit::Metres;
     /// How dates are shown and typed; none stored, the office's country's: month first with zip codes.
     DateTimes::DateStyle dateStyle = DateTimes::DateStyle::DayMonthYear;
+    /// The interface's language (Languages::all()); none stored, the machine's where we have it. Applied at the
+    /// next start, by the start-up, not by apply().
+    QString language = QStringLiteral("en");
 
     /// Reads the values; each one missing or unreadable gives its default.
     static RegionalSettings load();

@@ -63,6 +63,8 @@ inline const Setting CheckInTime{QStringLiteral("CheckInTime"), QStringLiteral("
 inline const Setting CheckoutTime{QStringLiteral("CheckoutTime"), QStringLiteral("14:00")};
 // The pattern of the date style (DateTimes::stylePattern); empty: the one of the office's country.
 inline const Setting DateStyle{QStringLiteral("Date Style"), {}};
+/// The interface's language ("de"; Languages::all()), applied at the next start; empty: the machine's.
+inline const Setting Language{QStringLiteral("Language"), {}};
 /// Boat sizes shown and typed in metres ("0") or feet ("1").
 inline const Setting LengthUnit{QStringLiteral("LengthUnit"), QStringLiteral("0")};
 inline const Setting ShowAdultsAndKids{QStringLiteral("Show No. of Adults and Kids"), QStringLiteral("1")};

@@ -69,6 +69,10 @@ QTableWidget* grid(QWidget* parent, const char* name, const QStringList& headers
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setTabKeyNavigation(false); // Tab leaves the grid; the arrows move inside it
     table->horizontalHeader()->setStretchLastSection(true);
+    // A heading never narrower than its text, in whatever language it is written.
+    for (int column = 0; column < table->columnCount(); ++column)
+        table->setColumnWidth(column,
+                              std::max(table->columnWidth(column), table->horizontalHeader()->sectionSizeHint(column)));
     return table;
 }
 

@@ -1,6 +1,7 @@
 #include "shell/RegionalSettingsDialog.h"
 
 #include "core/EventLog.h"
+#include "core/Languages.h"
 #include "core/RegionalSettings.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
@@ -53,6 +54,18 @@ RegionalSettingsDialog::RegionalSettingsDialog(Services& services, QWidget* pare
                                        std::pair{DateTimes::DateStyle::YearMonthDay, tr("year-month-day")}})
         m_cboDateStyle->addItem(tr("%1 (%2)").arg(example.toString(DateTimes::stylePattern(style)), parts),
                                 static_cast<int>(style));
+    // Each language by its own name, so a clerk who cannot read the interface still finds theirs.
+    m_cboLanguage = new QComboBox(this);
+    m_cboLanguage->setObjectName(QStringLiteral("cboLanguage"));
+    for (const Languages::Language& language : Languages::all())
+        m_cboLanguage->addItem(language.name, language.code);
+    m_lblLanguageNote = new QLabel(tr("The language is applied at the next start."), this);
+    m_lblLanguageNote->setObjectName(QStringLiteral("lblLanguageNote"));
+    m_lblLanguageNote->setWordWrap(true);
+    // Said while the choice is not the language the windows speak now.
+    connect(m_cboLanguage, &QComboBox::currentIndexChanged, this, [this] {
+        m_lblLanguageNote->setVisible(m_cboLanguage->currentData().toString() != Languages::interfaceLanguage());
+    });
     m_chkShowKidsAdults = new QCheckBox(tr("No Adults and No Kids"), this);
     m_chkShowKidsAdults->setObjectName(QStringLiteral("chkShowKidsAdults"));
 
@@ -74,6 +87,8 @@ RegionalSettingsDialog::RegionalSettingsDialog(Services& services, QWidget* pare
     form->addRow(tr("Office closing &time:"), m_dtpClosingTime);
     form->addRow(tr("Boat sizes in:"), m_cboLengthUnit);
     form->addRow(tr("Dates:"), m_cboDateStyle);
+    form->addRow(tr("&Language:"), m_cboLanguage);
+    form->addRow(QString(), m_lblLanguageNote);
     form->addRow(QString(), m_chkShowKidsAdults);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -108,6 +123,8 @@ void RegionalSettingsDialog::load()
     m_chkShowKidsAdults->setChecked(values.showAdultsAndKids);
     m_cboLengthUnit->setCurrentIndex(values.lengthUnit == Lengths::Unit::Feet ? 1 : 0);
     m_cboDateStyle->setCurrentIndex(m_cboDateStyle->findData(static_cast<int>(values.dateStyle)));
+    m_cboLanguage->setCurrentIndex(m_cboLanguage->findData(values.language));
+    m_lblLanguageNote->setVisible(values.language != Languages::interfaceLanguage());
 }
 
 void RegionalSettingsDialog::onOk()
@@ -127,6 +144,7 @@ void RegionalSettingsDialog::onOk()
     values.showAdultsAndKids = m_chkShowKidsAdults->isChecked();
     values.lengthUnit = m_cboLengthUnit->currentIndex() == 1 ? Lengths::Unit::Feet : Lengths::Unit::Metres;
     values.dateStyle = static_cast<DateTimes::DateStyle>(m_cboDateStyle->currentData().toInt());
+    values.language = m_cboLanguage->currentData().toString();
     values.save();
     // Windows open from now on show the new style; those open keep theirs until they are opened again.
     values.apply();

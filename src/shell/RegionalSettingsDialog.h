@@ -6,11 +6,13 @@
 struct Services;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QTimeEdit;
 
 /// "Regional Settings": the postal-code label, the currency symbol, the default check-in and check-out times,
-/// the office's closing time, and whether bookings record the numbers of adults and children.
+/// the office's closing time, whether bookings record the numbers of adults and children, and the interface's
+/// language (applied at the next start).
 class RegionalSettingsDialog final : public QDialog
 {
     Q_OBJECT
@@ -35,4 +37,6 @@ private:
     QCheckBox* m_chkShowKidsAdults;
     QComboBox* m_cboDateStyle;
     QComboBox* m_cboLengthUnit;
+    QComboBox* m_cboLanguage;
+    QLabel* m_lblLanguageNote;
 };

@@ -3,6 +3,7 @@
 #include "core/Database.h"
 #include "core/EventLog.h"
 #include "core/InstallPaths.h"
+#include "core/Languages.h"
 #include "core/MessageLog.h"
 #include "core/RegionalSettings.h"
 #include "core/Registry.h"
@@ -60,6 +61,17 @@ Status openDatabase()
     if (const auto db = Database::open(path, Database::sharedConnectionName()); !db)
         return db.failure();
     return Done{};
+}
+
+QString installLanguage()
+{
+    const Languages::Choice choice = Languages::interfaceChoice(Registry::getRegistryValue(Settings::Language));
+    QStringList problems = Languages::installInterface(choice.code);
+    if (!choice.problem.isEmpty())
+        problems.prepend(choice.problem);
+    for (const QString& problem : std::as_const(problems))
+        MessageLog::logError(QStringLiteral("%1.Main: language: %2").arg(QStringLiteral("modMain"), problem));
+    return Languages::interfaceLanguage();
 }
 
 std::unique_ptr<MainWindow> main(Services& services, int splashMs, TipMode tipMode)

@@ -24,6 +24,10 @@ enum class TipMode
 /// with the reason (for the log; the user is told "DB Connection Error").
 Status openDatabase();
 
+/// Puts the stored interface language in place (Languages::installInterface), before any window is made; what
+/// could not be loaded goes to message.log and the program speaks English. Returns the language in use.
+QString installLanguage();
+
 /// Runs the start-up in its order. Returns the main window, or nothing when the database could not be opened
 /// (the user has been told "DB Connection Error" and the program ends). splashMs is one second in production.
 std::unique_ptr<MainWindow> main(Services& services, int splashMs = 1000, TipMode tipMode = TipMode::Modal);

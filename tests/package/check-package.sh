@@ -22,14 +22,14 @@ cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cp
     { cat "$scratch/cpack.log" >&2; fail "cpack -G DEB"; }
 deb=$(ls "$scratch"/out/*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 libqt6sql6 libqt6sql6-sqlite qt6-qpa-plugins; do
+for package in libqt6widgets6 libqt6sql6 libqt6sql6-sqlite qt6-qpa-plugins qt6-translations-l10n; do
     [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"
 done
 
 root="$scratch/root"
 dpkg -x "$deb" "$root"
 install_root="$root/usr/lib/zemharbour"
-for file in bin/zemharbour bin/TipOfTheDay.txt bin/help/index.html; do
+for file in bin/zemharbour bin/TipOfTheDay.txt bin/help/index.html translations/zemharbour_{de,nl,fr,it,es}.qm; do
     [ -f "$install_root/$file" ] || fail "$file is not installed"
 done
 [ -f "$root/usr/share/applications/zemharbour.desktop" ] || fail "no desktop entry"

@@ -269,9 +269,9 @@ private slots:
             QVERIFY(showActive(window));
             // The time boxes hand Enter to their own inner line edit; it must still move on.
             control<QComboBox>(window, "cboPostCode")->setFocus();
-            QCOMPARE(enterVisits(7),
-                     (QStringList{u"txtCurrencySymbol"_s, u"dtpCheckInTime"_s, u"dtpCheckOutTime"_s,
-                                  u"dtpClosingTime"_s, u"cboLengthUnit"_s, u"cboDateStyle"_s, u"chkShowKidsAdults"_s}));
+            QCOMPARE(enterVisits(8), (QStringList{u"txtCurrencySymbol"_s, u"dtpCheckInTime"_s, u"dtpCheckOutTime"_s,
+                                                  u"dtpClosingTime"_s, u"cboLengthUnit"_s, u"cboDateStyle"_s,
+                                                  u"cboLanguage"_s, u"chkShowKidsAdults"_s}));
             control<QComboBox>(window, "cboPostCode")->setCurrentIndex(1);
             auto* symbol = control(window, "txtCurrencySymbol");
             symbol->setFocus();

@@ -1,4 +1,5 @@
 #include "common/TestSupport.h"
+#include "common/WindowWalk.h"
 #include "core/ui/Mnemonics.h"
 #include "shell/MainWindow.h"
 
@@ -80,17 +81,7 @@ class tst_Keys : public InstallTest
 
     void seed() override
     {
-        // A customer, an owner and a guest arriving today who still owes: the windows that open from a list's line
-        // and a payment have something to open on.
-        const QString today = m_install->clock.current.date().toString(Qt::ISODate);
-        QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann Hale')"_s));
-        QVERIFY(exec(u"INSERT INTO Owner (ID, Name) VALUES (1, 'Bob Hall')"_s));
-        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1)"_s));
-        QVERIFY(exec(
-            u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, CostOfHire, OtherCharges, VAT, "
-            u"TotalPayable, AmountPayed) VALUES (1, 1, '%1 14:00:00', '%1 23:00:00', 500000, 0, 0, 500000, 0)"_s.arg(
-                today)));
-        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1)"_s));
+        QVERIFY(WindowWalk::seed(*m_install));
         m_window = std::make_unique<MainWindow>(m_install->services);
         m_window->resize(1280, 800);
         QVERIFY(showActive(*m_window));
@@ -100,68 +91,11 @@ class tst_Keys : public InstallTest
 private slots:
     void everyWindowKeepsItsLetters()
     {
-        // What opens a window from inside another, by the window it lies in: a button, or a list's line opened
-        // with Enter. Each window so opened is walked in turn and cancelled.
-        const QMultiHash<QString, QString> waysIn{
-            {u"frmViewCustomers"_s, u"cmdAddCustomer"_s},   {u"frmViewCustomers"_s, u"cmdEditCustomer"_s},
-            {u"frmViewOwners"_s, u"cmdAddOwner"_s},         {u"frmViewOwners"_s, u"cmdEditOwner"_s},
-            {u"frmAddCustomer"_s, u"cmdAddBoat"_s},         {u"frmToday"_s, u"lstArrivals"_s},
-            {u"frmBookingSummary"_s, u"cmdRecordPayment"_s}};
         QStringList astray;
-        QStringList seen;
-        QTimer modals;
-        QList<QDialog*> walking;
-        std::function<void(QWidget*)> walk = [&](QWidget* window) {
-            seen << window->objectName();
-            astray << lettersGoAstray(window);
-            for (const QString& name : waysIn.values(window->objectName())) {
-                auto* control = window->findChild<QWidget*>(name);
-                if (!control) {
-                    astray << window->objectName() + u": nothing to press in "_s + name;
-                    continue;
-                }
-                if (!control->isEnabled())
-                    continue; // a new customer has no boats yet: the saved one opens the boat dialog
-                modals.start();
-                if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-                    button->click();
-                } else {
-                    control->setFocus();
-                    QTest::keyClick(control, Qt::Key_Return);
-                }
-                QCoreApplication::processEvents();
-            }
-        };
-        // Each modal window as it opens (some items open two in turn), walked and closed.
-        connect(&modals, &QTimer::timeout, this, [&] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!dialog || walking.contains(dialog))
-                return;
-            walking << dialog;
-            modals.stop();
-            if (QTest::qWaitForWindowActive(dialog))
-                walk(dialog);
-            walking.removeOne(dialog);
-            dialog->reject();
-            modals.start();
-        });
-        modals.start(20);
-        const QStringList skipped{u"mnuFileExit"_s, u"mnuHelpContents"_s, u"mnuHelpSupport"_s};
-        for (QAction* top : m_window->menuBar()->actions()) {
-            for (QAction* item : top->menu()->actions()) {
-                if (item->isSeparator() || !item->isEnabled() || !item->isVisible() ||
-                    skipped.contains(item->objectName()))
-                    continue;
-                item->trigger();
-                QCoreApplication::processEvents();
-                for (QMdiSubWindow* sub : m_window->mdiArea()->subWindowList()) {
-                    m_window->mdiArea()->setActiveSubWindow(sub);
-                    walk(sub->widget());
-                    sub->close();
-                }
-                QCoreApplication::processEvents();
-            }
-        }
+        const WindowWalk::Walked walked =
+            WindowWalk::everyWindow(*m_window, [&](QWidget* window) { astray << lettersGoAstray(window); });
+        const QStringList& seen = walked.seen;
+        astray << walked.missing;
         // The windows the clerk meets most, among them, and those opened from inside them.
         for (const QString& name : {u"frmBooking"_s, u"frmBookingChart"_s, u"frmViewCustomers"_s, u"frmViewOwners"_s,
                                     u"frmToday"_s, u"frmRates"_s, u"frmRegionalSettings"_s, u"frmAddCustomer"_s,
