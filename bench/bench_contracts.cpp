@@ -23,7 +23,8 @@ enum class Layout
 {
     None,
     OverBookings,
-    Term
+    Term,
+    TermInMonths // the same holds entered as one block a month, to see what the index's shape costs
 };
 
 // The last year of the history, which the "term" contracts hold.
@@ -50,13 +51,15 @@ QSqlDatabase harbour(Layout layout)
 {
     const QString name = layout == Layout::None           ? QStringLiteral("contracts-none")
                          : layout == Layout::OverBookings ? QStringLiteral("contracts-held")
-                                                          : QStringLiteral("contracts-term");
+                         : layout == Layout::Term         ? QStringLiteral("contracts-term")
+                                                          : QStringLiteral("contracts-term-months");
     const QSqlDatabase db = BenchData::open(Bookings, name, true);
     if (layout == Layout::None)
         return db;
     const DataGenerator::Sizes sizes = BenchData::sizes(Bookings);
-    const QDate first = layout == Layout::Term ? term().first : sizes.from;
-    const QDate last = layout == Layout::Term ? term().second : sizes.until.addDays(30);
+    const bool inTerm = layout == Layout::Term || layout == Layout::TermInMonths;
+    const QDate first = inTerm ? term().first : sizes.from;
+    const QDate last = inTerm ? term().second : sizes.until.addDays(30);
     QString error;
     const bool written = Sql::inTransaction(db, &error, [&] {
         QSqlQuery q(db);
@@ -69,7 +72,7 @@ QSqlDatabase harbour(Layout layout)
         // index entries) taken away as a cancellation does.
         const QVariantList term{DateTimes::dbDateTime(HeldBerths::heldFrom(first)),
                                 DateTimes::dbDateTime(HeldBerths::heldTo(last)), berths.last()};
-        if (layout == Layout::Term &&
+        if (inTerm &&
             (!Sql::exec(db,
                         QStringLiteral("UPDATE Booking SET Cancelled = 1 WHERE ToDate > ? AND FromDate < ? AND ID IN "
                                        "(SELECT BookingID FROM BookingBerth WHERE BerthID <= ?)"),
@@ -85,9 +88,18 @@ QSqlDatabase harbour(Layout layout)
                                           "VALUES (?, 1, ?, ?, 0, 0, 0)"),
                            {i + 1, first.toString(Qt::ISODate), last.toString(Qt::ISODate)}, &error))
                 return false;
-            if (!HeldBerths::hold(db, i + 1, berths[i], HeldBerths::heldFrom(first), HeldBerths::heldTo(last),
-                                  QStringLiteral("Holder %1").arg(i + 1)))
-                return false;
+            QList<std::pair<QDateTime, QDateTime>> pieces{{HeldBerths::heldFrom(first), HeldBerths::heldTo(last)}};
+            if (layout == Layout::TermInMonths) {
+                pieces.clear();
+                for (QDate d = first; d <= last;) {
+                    const QDate end = std::min(last, QDate(d.year(), d.month(), 1).addMonths(1).addDays(-1));
+                    pieces.append({HeldBerths::heldFrom(d), HeldBerths::heldTo(end)});
+                    d = end.addDays(1);
+                }
+            }
+            for (const auto& [from, to] : pieces)
+                if (!HeldBerths::hold(db, i + 1, berths[i], from, to, QStringLiteral("Holder %1").arg(i + 1)))
+                    return false;
         }
         return true;
     });
@@ -117,6 +129,7 @@ BENCHMARK_CAPTURE(BM_FreeBerthsWeek, today, Layout::None, false)->Unit(benchmark
 BENCHMARK_CAPTURE(BM_FreeBerthsWeek, contracts, Layout::OverBookings, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_FreeBerthsWeek, today_in_term, Layout::None, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_FreeBerthsWeek, term, Layout::Term, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FreeBerthsWeek, term_in_months, Layout::TermInMonths, true)->Unit(benchmark::kMillisecond);
 
 // The chart's 60 days read, and the bars of 40 rows (a screen's worth) read with their names.
 void BM_ChartReadAndBars(benchmark::State& state, Layout layout, bool inTerm)
