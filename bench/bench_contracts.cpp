@@ -1,10 +1,10 @@
 // Availability and the booking chart on the busy harbour with 1,500 of its 2,000 berths held by contracts, beside
-// the same harbour without contracts, in one run. Each contract holds its berth through a block marked with it
-// (HeldBerths::hold, written here without the save's checks). Two layouts: "contracts" holds the berths across the
-// whole history over the generated bookings (the index carries both: a harsh case no office meets), and "term" holds
-// them for the history's last year with the visitors' bookings on those berths in that year taken away, as a
-// harbour whose contracts keep visitors off their berths has it; "term" is measured on days of that year, beside
-// today's harbour on the same days.
+// the same harbour without contracts, in one run, on either engine (the "_pg" cases on the benchmarks' server). Each
+// contract holds its berth through a block marked with it (HeldBerths::hold, written here without the save's checks).
+// Two layouts: "contracts" holds the berths across the whole history over the generated bookings (the index carries
+// both: a harsh case no office meets), and "term" holds them for the history's last year with the visitors' bookings on
+// those berths in that year taken away, as a harbour whose contracts keep visitors off their berths has it; "term" is
+// measured on days of that year, beside today's harbour on the same days.
 #include "BenchData.h"
 #include "berths/BookingChart.h"
 #include "bookings/BerthAvailability.h"
@@ -46,14 +46,14 @@ std::vector<QDate> measuredDays(bool inTerm)
     return days;
 }
 
-// A scratch copy of the harbour with 1,500 berths held as the layout says.
-QSqlDatabase harbour(Layout layout)
+// A scratch copy of the harbour with 1,500 berths held as the layout says, on either engine.
+QSqlDatabase harbour(Engine engine, Layout layout)
 {
     const QString name = layout == Layout::None           ? QStringLiteral("contracts-none")
                          : layout == Layout::OverBookings ? QStringLiteral("contracts-held")
                          : layout == Layout::Term         ? QStringLiteral("contracts-term")
                                                           : QStringLiteral("contracts-term-months");
-    const QSqlDatabase db = BenchData::open(Bookings, name, true);
+    const QSqlDatabase db = BenchData::openScratch(engine, Bookings, QString(name).replace(u'-', u'_'));
     if (layout == Layout::None)
         return db;
     const DataGenerator::Sizes sizes = BenchData::sizes(Bookings);
@@ -109,9 +109,10 @@ QSqlDatabase harbour(Layout layout)
 }
 
 // A week's free berths at days spread over the history.
-void BM_FreeBerthsWeek(benchmark::State& state, Layout layout, bool inTerm)
+void BM_FreeBerthsWeek(benchmark::State& state, Engine engine, Layout layout, bool inTerm)
 {
-    const QSqlDatabase db = harbour(layout);
+    const QSqlDatabase db = harbour(engine, layout);
+    const double serverBefore = BenchData::serverCpuSeconds(db);
     const auto days = measuredDays(inTerm);
     size_t next = 0;
     int free = 0;
@@ -124,17 +125,30 @@ void BM_FreeBerthsWeek(benchmark::State& state, Layout layout, bool inTerm)
         free = int(found->size());
     }
     state.counters["free_berths_last"] = free;
+    state.counters["server_cpu_ms"] =
+        (BenchData::serverCpuSeconds(db) - serverBefore) * 1000.0 / double(std::max<qint64>(1, state.iterations()));
 }
-BENCHMARK_CAPTURE(BM_FreeBerthsWeek, today, Layout::None, false)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_FreeBerthsWeek, contracts, Layout::OverBookings, false)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_FreeBerthsWeek, today_in_term, Layout::None, true)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_FreeBerthsWeek, term, Layout::Term, true)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_FreeBerthsWeek, term_in_months, Layout::TermInMonths, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FreeBerthsWeek, today, Engine::SQLite, Layout::None, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FreeBerthsWeek, today_pg, Engine::PostgreSQL, Layout::None, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FreeBerthsWeek, contracts, Engine::SQLite, Layout::OverBookings, false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FreeBerthsWeek, contracts_pg, Engine::PostgreSQL, Layout::OverBookings, false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FreeBerthsWeek, today_in_term, Engine::SQLite, Layout::None, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FreeBerthsWeek, today_in_term_pg, Engine::PostgreSQL, Layout::None, true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FreeBerthsWeek, term, Engine::SQLite, Layout::Term, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FreeBerthsWeek, term_pg, Engine::PostgreSQL, Layout::Term, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FreeBerthsWeek, term_in_months, Engine::SQLite, Layout::TermInMonths, true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FreeBerthsWeek, term_in_months_pg, Engine::PostgreSQL, Layout::TermInMonths, true)
+    ->Unit(benchmark::kMillisecond);
 
 // The chart's 60 days read, and the bars of 40 rows (a screen's worth) read with their names.
-void BM_ChartReadAndBars(benchmark::State& state, Layout layout, bool inTerm)
+void BM_ChartReadAndBars(benchmark::State& state, Engine engine, Layout layout, bool inTerm)
 {
-    const QSqlDatabase db = harbour(layout);
+    const QSqlDatabase db = harbour(engine, layout);
+    const double serverBefore = BenchData::serverCpuSeconds(db);
     const auto days = measuredDays(inTerm);
     BookingChart chart;
     if (!chart.loadBerths(db))
@@ -153,11 +167,22 @@ void BM_ChartReadAndBars(benchmark::State& state, Layout layout, bool inTerm)
         bars = int(shown->size());
     }
     state.counters["bars_in_view"] = bars;
+    state.counters["server_cpu_ms"] =
+        (BenchData::serverCpuSeconds(db) - serverBefore) * 1000.0 / double(std::max<qint64>(1, state.iterations()));
 }
-BENCHMARK_CAPTURE(BM_ChartReadAndBars, today, Layout::None, false)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ChartReadAndBars, contracts, Layout::OverBookings, false)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ChartReadAndBars, today_in_term, Layout::None, true)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ChartReadAndBars, term, Layout::Term, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ChartReadAndBars, today, Engine::SQLite, Layout::None, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ChartReadAndBars, today_pg, Engine::PostgreSQL, Layout::None, false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ChartReadAndBars, contracts, Engine::SQLite, Layout::OverBookings, false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ChartReadAndBars, contracts_pg, Engine::PostgreSQL, Layout::OverBookings, false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ChartReadAndBars, today_in_term, Engine::SQLite, Layout::None, true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ChartReadAndBars, today_in_term_pg, Engine::PostgreSQL, Layout::None, true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ChartReadAndBars, term, Engine::SQLite, Layout::Term, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ChartReadAndBars, term_pg, Engine::PostgreSQL, Layout::Term, true)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv)
