@@ -9,6 +9,7 @@
 #include "berths/BookingChart.h"
 #include "bookings/BerthAvailability.h"
 #include "bookings/HeldBerths.h"
+#include "core/BulkInsert.h"
 #include "core/DateTimes.h"
 #include "core/SqlHelpers.h"
 
@@ -82,11 +83,15 @@ QSqlDatabase harbour(Engine engine, Layout layout)
                                        "Cancelled <> 0 AND ToDate > ? AND FromDate < ?) AND BerthID <= ?"),
                         term, &error)))
             return false;
+        // Written a few hundred rows a statement, as a renewal run writes them, so a server copy is made in seconds.
+        BulkInsert contracts(db, QStringLiteral("Contract"),
+                             {QStringLiteral("ID"), QStringLiteral("CustomerID"), QStringLiteral("FirstDay"),
+                              QStringLiteral("LastDay"), QStringLiteral("Hire"), QStringLiteral("Tax"),
+                              QStringLiteral("Total")});
+        HeldBerths::BulkHolds holds(db, &contracts);
         for (int i = 0; i < berths.size(); ++i) {
-            if (!Sql::exec(db,
-                           QStringLiteral("INSERT INTO Contract (ID, CustomerID, FirstDay, LastDay, Hire, Tax, Total) "
-                                          "VALUES (?, 1, ?, ?, 0, 0, 0)"),
-                           {i + 1, first.toString(Qt::ISODate), last.toString(Qt::ISODate)}, &error))
+            const auto id = contracts.reserveId();
+            if (!id || !contracts.add({*id, 1, first.toString(Qt::ISODate), last.toString(Qt::ISODate), 0, 0, 0}))
                 return false;
             QList<std::pair<QDateTime, QDateTime>> pieces{{HeldBerths::heldFrom(first), HeldBerths::heldTo(last)}};
             if (layout == Layout::TermInMonths) {
@@ -98,13 +103,19 @@ QSqlDatabase harbour(Engine engine, Layout layout)
                 }
             }
             for (const auto& [from, to] : pieces)
-                if (!HeldBerths::hold(db, i + 1, berths[i], from, to, QStringLiteral("Holder %1").arg(i + 1)))
+                if (!holds.hold(int(*id), berths[i], from, to, QStringLiteral("Holder %1").arg(i + 1)))
                     return false;
         }
+        if (!contracts.flush() || !holds.flush())
+            return false;
         return true;
     });
     if (!written)
         qFatal("the contracts could not be written: %s", qPrintable(error));
+    // A server's copy is measured as an office's would be, its statistics read and the cancelled stays' dead index
+    // rows cleared (autovacuum does both soon after such a change).
+    if (engine == Engine::PostgreSQL && !Sql::exec(db, QStringLiteral("VACUUM ANALYZE")))
+        qFatal("the server copy could not be vacuumed");
     return db;
 }
 
