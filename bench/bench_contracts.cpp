@@ -13,6 +13,7 @@
 #include "core/DateTimes.h"
 #include "core/SqlHelpers.h"
 
+#include <QSqlError>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -114,8 +115,8 @@ QSqlDatabase harbour(Engine engine, Layout layout)
         qFatal("the contracts could not be written: %s", qPrintable(error));
     // A server's copy is measured as an office's would be, its statistics read and the cancelled stays' dead index
     // rows cleared (autovacuum does both soon after such a change).
-    if (engine == Engine::PostgreSQL && !Sql::exec(db, QStringLiteral("VACUUM ANALYZE")))
-        qFatal("the server copy could not be vacuumed");
+    if (QSqlQuery vacuum(db); engine == Engine::PostgreSQL && !vacuum.exec(QStringLiteral("VACUUM ANALYZE")))
+        qFatal("the server copy could not be vacuumed: %s", qPrintable(vacuum.lastError().text()));
     return db;
 }
 
