@@ -25,10 +25,33 @@ Doc::Block dayHeadings(const BookingChart& chart, int firstDay, int days)
     return Doc::row(cells, {.pointSize = 7.5, .bold = true, .spaceAfter = 1});
 }
 
+// A holder's berth free to let: paler than a stay, so the three tell apart in black and white.
+const QColor AwayFill(0xf6, 0xf6, 0xf6);
+
+// The days from..to where no bar stands: empty, but for the away bands over them.
+void fillGap(QList<Doc::Cell>& cells, double from, double to, const std::vector<const BookingChartAway::Mark*>& away)
+{
+    double at = from;
+    for (const BookingChartAway::Mark* mark : away) {
+        const double start = std::max(mark->start, at);
+        const double end = std::min(mark->end, to);
+        if (end <= start)
+            continue;
+        if (start > at)
+            cells << Doc::Cell{QString(), start - at};
+        cells << Doc::Cell{mark->label, end - start, Qt::AlignLeft, AwayFill};
+        at = end;
+    }
+    if (at < to)
+        cells << Doc::Cell{QString(), to - at};
+}
+
 // One berth's line over days firstDay..firstDay+days: gaps and bars in order, a bar cut at the part's edges.
-Doc::Block berthLine(const BookingChart::Row& berth, std::vector<const BookingChart::Bar*> bars, int firstDay, int days)
+Doc::Block berthLine(const BookingChart::Row& berth, std::vector<const BookingChart::Bar*> bars,
+                     std::vector<const BookingChartAway::Mark*> away, int firstDay, int days)
 {
     std::sort(bars.begin(), bars.end(), [](const auto* a, const auto* b) { return a->start < b->start; });
+    std::sort(away.begin(), away.end(), [](const auto* a, const auto* b) { return a->start < b->start; });
     QList<Doc::Cell> cells{{berth.name, NameShare}};
     const double last = firstDay + days;
     double at = firstDay;
@@ -37,19 +60,18 @@ Doc::Block berthLine(const BookingChart::Row& berth, std::vector<const BookingCh
         const double end = std::min(bar->end, last);
         if (end <= start)
             continue;
-        if (start > at)
-            cells << Doc::Cell{QString(), start - at};
+        fillGap(cells, at, start, away);
         cells << Doc::Cell{bar->label, end - start, Qt::AlignLeft, fillOf(*bar)};
         at = end;
     }
-    if (at < last)
-        cells << Doc::Cell{QString(), last - at};
+    fillGap(cells, at, last, away);
     return Doc::row(cells, RowStyle);
 }
 
 } // namespace
 
-Doc::Document document(const BookingChart& chart, const std::vector<BookingChart::Bar>& bars, const QString& title)
+Doc::Document document(const BookingChart& chart, const std::vector<BookingChart::Bar>& bars, const QString& title,
+                       const std::vector<BookingChartAway::Mark>& away)
 {
     Doc::Document doc;
     doc.title = title;
@@ -90,7 +112,11 @@ Doc::Document document(const BookingChart& chart, const std::vector<BookingChart
             for (const BookingChart::Bar& bar : bars)
                 if (bar.row == row)
                     own.push_back(&bar);
-            doc.body << Doc::Record{berthLine(berth, own, firstDay, days)};
+            std::vector<const BookingChartAway::Mark*> gone;
+            for (const BookingChartAway::Mark& mark : away)
+                if (mark.row == row)
+                    gone.push_back(&mark);
+            doc.body << Doc::Record{berthLine(berth, own, gone, firstDay, days)};
         }
     }
     return doc;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "berths/BookingChart.h"
+#include "berths/BookingChartAway.h"
 #include "core/ui/Document.h"
 
 #include <vector>
@@ -12,7 +13,10 @@ namespace BookingChartPrint {
 
 constexpr int MostDaysAcross = 31;
 
-/// bars are the chart's bars of every row (BookingChart::bars over all rows).
-Doc::Document document(const BookingChart& chart, const std::vector<BookingChart::Bar>& bars, const QString& title);
+/// bars are the chart's bars of every row (BookingChart::bars over all rows); away the bands of holders' berths let
+/// while they are away (BookingChartAway::read over all rows), printed as the screen shows them: a pale box with its
+/// label on the days no visitor's bar covers.
+Doc::Document document(const BookingChart& chart, const std::vector<BookingChart::Bar>& bars, const QString& title,
+                       const std::vector<BookingChartAway::Mark>& away = {});
 
 } // namespace BookingChartPrint

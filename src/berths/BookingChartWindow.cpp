@@ -208,10 +208,14 @@ void BookingChartWindow::print()
     if (m_chart.rows().empty())
         return;
     // Every berth shown, not only the rows scrolled into view.
-    const auto bars = m_chart.bars(m_services.db(), 0, int(m_chart.rows().size()) - 1);
+    const int lastRow = int(m_chart.rows().size()) - 1;
+    const auto bars = m_chart.bars(m_services.db(), 0, lastRow);
     if (!report(bars.ok() ? Status(Done{}) : Status(bars.failure())))
         return;
-    DocumentRenderer::preview(BookingChartPrint::document(m_chart, *bars, windowTitle()), this, &m_services,
+    const auto away = BookingChartAway::read(m_services.db(), m_chart, 0, lastRow);
+    if (!report(away.ok() ? Status(Done{}) : Status(away.failure())))
+        return;
+    DocumentRenderer::preview(BookingChartPrint::document(m_chart, *bars, windowTitle(), *away), this, &m_services,
                               windowTitle());
 }
 

@@ -1,6 +1,7 @@
 #include "bookings/HeldBerths.h"
 
 #include "bookings/BerthBlocks.h"
+#include "core/BulkInsert.h"
 #include "core/DateTimes.h"
 #include "core/SqlHelpers.h"
 
@@ -135,6 +136,35 @@ Result<int> hold(const QSqlDatabase& db, int contractId, int berthId, const QDat
     if (!id)
         return databaseFailure(error);
     return int(*id);
+}
+
+BulkHolds::BulkHolds(const QSqlDatabase& db, BulkInsert* parent)
+    : m_rows(std::make_unique<BulkInsert>(db, QStringLiteral("BerthBlock"),
+                                          QStringList{QStringLiteral("ID"), QStringLiteral("BerthID"),
+                                                      QStringLiteral("FromDate"), QStringLiteral("ToDate"),
+                                                      QStringLiteral("Reason"), QStringLiteral("ContractID")},
+                                          parent))
+{
+}
+
+BulkHolds::~BulkHolds() = default;
+
+Result<int> BulkHolds::hold(int contractId, int berthId, const QDateTime& from, const QDateTime& to,
+                            const QString& reason)
+{
+    const auto id = m_rows->reserveId();
+    if (!id)
+        return id.failure();
+    if (const Status added = m_rows->add({*id, berthId, DateTimes::dbDateTime(from), DateTimes::dbDateTime(to),
+                                          reason.left(BerthBlocks::MaxReasonLength), contractId});
+        !added)
+        return added.failure();
+    return int(*id);
+}
+
+Status BulkHolds::flush()
+{
+    return m_rows->flush();
 }
 
 Status release(const QSqlDatabase& db, int contractId)

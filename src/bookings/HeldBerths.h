@@ -7,7 +7,10 @@
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
+#include <memory>
 #include <optional>
+
+class BulkInsert;
 
 /// The berths a contract holds for its term. Each is a berth block marked with its contract (BerthBlock.ContractID),
 /// so it holds the berth in the period index as any block does: availability, the wizard, the waiting list's offers,
@@ -85,6 +88,24 @@ Result<QList<AwayBerth>> awayOver(const QSqlDatabase& db, const QDateTime& from,
 /// Holds berthId over [from, to) for contractId, the block showing reason (the holder's name). Returns the block.
 Result<int> hold(const QSqlDatabase& db, int contractId, int berthId, const QDateTime& from, const QDateTime& to,
                  const QString& reason);
+/// Holds for a run of many contracts (a renewal): each block's ID given at once, the rows written a few hundred a
+/// statement inside the caller's transaction, after parent's rows (the contracts') are written.
+class BulkHolds final
+{
+public:
+    BulkHolds(const QSqlDatabase& db, BulkInsert* parent);
+    ~BulkHolds();
+    BulkHolds(const BulkHolds&) = delete;
+    BulkHolds& operator=(const BulkHolds&) = delete;
+    /// As hold(), written with the holds after it; returns the block's ID.
+    Result<int> hold(int contractId, int berthId, const QDateTime& from, const QDateTime& to, const QString& reason);
+    /// Writes the holds still held.
+    Status flush();
+
+private:
+    std::unique_ptr<BulkInsert> m_rows;
+};
+
 /// Frees every berth contractId holds.
 Status release(const QSqlDatabase& db, int contractId);
 

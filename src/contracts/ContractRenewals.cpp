@@ -1,5 +1,7 @@
 #include "contracts/ContractRenewals.h"
 
+#include "bookings/KeyChunks.h"
+#include "contracts/ContractBatch.h"
 #include "contracts/ContractDocuments.h"
 #include "core/DateTimes.h"
 #include "core/SqlHelpers.h"
@@ -192,33 +194,47 @@ Result<QList<Renewed>> renew(const QSqlDatabase& db, const QList<Due>& chosen, c
     Sql::Transaction tx(db, true);
     if (!tx.started())
         return databaseFailure(tx.error());
-    QList<Renewed> renewed;
+    // Each contract as it was listed: still in force, not renewed elsewhere, its end and price unchanged.
+    QHash<int, std::pair<QDate, Money>> standing;
+    std::vector<int> keys;
+    for (const Due& d : chosen)
+        keys.push_back(d.contractId);
     QString error;
+    for (const KeyChunk& chunk : keyChunks(keys)) {
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        if (!Sql::exec(q,
+                       QStringLiteral("SELECT K.ID, K.LastDay, K.Hire FROM Contract K WHERE K.Cancelled = 0 AND "
+                                      "K.ID IN (%1) AND %2")
+                           .arg(chunk.marks, QLatin1String(Unrenewed)),
+                       chunk.binds, &error))
+            return databaseFailure(error);
+        while (q.next())
+            standing.insert(q.value(0).toInt(), {Sql::readDay(q.value(1)), Money::fromDb(q.value(2))});
+    }
+    QList<ContractBatch::NewContract> making;
+    making.reserve(made.size());
     for (qsizetype i = 0; i < made.size(); ++i) {
         const Due& d = chosen[i];
-        QSqlQuery q(db);
-        if (!Sql::exec(q,
-                       QStringLiteral("SELECT K.Cancelled, K.LastDay, K.Hire FROM Contract K WHERE K.ID = ? AND %1")
-                           .arg(QLatin1String(Unrenewed)),
-                       {d.contractId}, &error))
-            return databaseFailure(error);
-        if (!q.next() || q.value(0).toInt() != 0 || Sql::readDay(q.value(1)) != d.lastDay ||
-            Money::fromDb(q.value(2)) != d.hire)
+        if (standing.value(d.contractId) != std::pair(d.lastDay, d.hire))
             return conflict(text("Contract %1 (%2) was renewed, cancelled or changed at another desk meanwhile: "
                                  "nothing was renewed. Read the list again.")
                                 .arg(d.contractId)
                                 .arg(d.holder.name));
-        const auto id = ContractStore::addIn(db, made[i].record, now, d.contractId);
-        if (!id)
-            return refused(text("Contract %1 (%2) could not be renewed, so nothing was: %3")
-                               .arg(d.contractId)
-                               .arg(d.holder.name, id.error()));
-        if (const Status kept =
-                ContractDocuments::keep(db, *id, ContractDocuments::RenewalLetterKind, made[i].letter, now);
-            !kept)
-            return kept.failure();
-        renewed << Renewed{d.contractId, *id, made[i].record.total};
+        making << ContractBatch::NewContract{made[i].record, d.contractId, ContractDocuments::RenewalLetterKind,
+                                             made[i].letter};
     }
+    const auto ids = ContractBatch::addAllIn(db, making, now, [&](qsizetype at, const Failure& why) {
+        return Failure{why.kind == FailureKind::Database ? FailureKind::Database : FailureKind::Refused,
+                       text("Contract %1 (%2) could not be renewed, so nothing was: %3")
+                           .arg(chosen[at].contractId)
+                           .arg(chosen[at].holder.name, why.text)};
+    });
+    if (!ids)
+        return ids.failure();
+    QList<Renewed> renewed;
+    for (qsizetype i = 0; i < made.size(); ++i)
+        renewed << Renewed{chosen[i].contractId, ids->at(i), made[i].record.total};
     if (!tx.commit(&error)) {
         ContractRecord all;
         for (const Due& d : chosen)

@@ -1,5 +1,6 @@
 #include "berths/BookingChart.h"
 #include "berths/BookingChartAway.h"
+#include "berths/BookingChartPrint.h"
 #include "bookings/BerthAvailability.h"
 #include "bookings/BerthGridModel.h"
 #include "bookings/BookingFigures.h"
@@ -128,6 +129,49 @@ private slots:
         VERIFY_HAS(mark.tip, DateTimes::dateText(day(11, 1)));
         // Rows asked for that do not hold P1 get nothing.
         QVERIFY(BookingChartAway::read(m_install->db(), chart, chart.rowOf(2), chart.rowOf(2))->empty());
+    }
+
+    // On paper as on the screen: the band from noon of the 1st to noon of the 15th on P1's line wherever no visitor's
+    // bar stands, the visitor's stay between its two parts, and the line as wide as the days.
+    void awayBandPrinted()
+    {
+        QVERIFY(away(day(11, 1), day(11, 15)));
+        const auto stay = visit({1}, day(11, 5), day(11, 8), pence(9000));
+        QVERIFY2(stay, qPrintable(stay.error()));
+        BookingChart chart;
+        QVERIFY(chart.loadBerths(m_install->db()) && chart.read(m_install->db(), day(10, 30), 21));
+        const int rows = int(chart.rows().size()) - 1;
+        const auto bars = chart.bars(m_install->db(), 0, rows);
+        const auto marks = BookingChartAway::read(m_install->db(), chart, 0, rows);
+        QVERIFY(bars && marks);
+        const Doc::Document doc = BookingChartPrint::document(chart, *bars, u"Chart"_s, *marks);
+        QList<Doc::Cell> line;
+        for (const Doc::Record& record : doc.body)
+            for (const Doc::Block& block : record)
+                if (!block.cells.isEmpty() && block.cells.first().text == u"P1"_s)
+                    line = block.cells;
+        QVERIFY(!line.isEmpty());
+        QStringList kinds;
+        QList<std::pair<double, double>> bands;
+        double at = -line.first().share; // the berth's name, before the chart's first day
+        for (const Doc::Cell& cell : std::as_const(line)) {
+            if (cell.text.contains(u"away, back "_s + DateTimes::dateText(day(11, 15))))
+                bands.append({at, at + cell.share});
+            kinds << (cell.text.contains(u"away"_s) ? u"away"_s : cell.text.contains(u"Bob"_s) ? u"visitor"_s : u""_s);
+            at += cell.share;
+        }
+        QCOMPARE(at, 21.0);
+        QCOMPARE(bands.size(), 2);
+        QCOMPARE(bands.first().first, 2.5);
+        QCOMPARE(bands.last().second, 16.5);
+        const qsizetype visitor = kinds.indexOf(u"visitor"_s);
+        QVERIFY(visitor > 0 && kinds.value(visitor - 1) == u"away"_s && kinds.value(visitor + 1) == u"away"_s);
+        // Without the marks the line is as before: no band.
+        const Doc::Document plain = BookingChartPrint::document(chart, *bars, u"Chart"_s);
+        for (const Doc::Record& record : plain.body)
+            for (const Doc::Block& block : record)
+                for (const Doc::Cell& cell : block.cells)
+                    QVERIFY(!cell.text.contains(u"away"_s));
     }
 
     // The wizard's berth list names a holder's berth free while they are away, with the day back; a plain free

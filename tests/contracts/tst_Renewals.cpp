@@ -1,5 +1,7 @@
 #include "berths/BerthRemoval.h"
+#include "bookings/BerthAvailability.h"
 #include "bookings/BookingStore.h"
+#include "bookings/HeldBerths.h"
 #include "common/PdfReader.h"
 #include "common/TestSupport.h"
 #include "contracts/ContractDialog.h"
@@ -255,6 +257,13 @@ private slots:
         QCOMPARE(next.plan.size(), 4);
         QCOMPARE(sum(next.plan), withTax(130000));
         QCOMPARE(next.plan.first().due, QDate(2027, 4, 1));
+        // P1 is held over next term through its own block, which availability sees, as a contract made alone is.
+        QCOMPARE(count(u"ContractBerth CB JOIN BerthBlock K ON K.ID = CB.BlockID WHERE K.ContractID = %1 AND "
+                       u"CB.ContractID = %1 AND K.BerthID = 1"_s.arg(next.id)),
+                 1);
+        const auto busy = BerthAvailability::busyBerths(db, HeldBerths::heldFrom(QDate(2027, 4, 1)),
+                                                        HeldBerths::heldTo(QDate(2027, 9, 30)), 0);
+        QVERIFY(busy && busy->contains(1) && !busy->contains(2));
         const auto letter = ContractDocuments::kept(db, next.id, ContractDocuments::RenewalLetterKind);
         QVERIFY(letter && letter->startsWith("%PDF"));
         const QString words = pdfText(*letter);
@@ -308,27 +317,58 @@ private slots:
         }
     }
 
-    // Nothing is half-renewed: a price below zero, or one berth taken over next term, renews none.
+    // Nothing is half-renewed: whatever stands in the way of the second of two renewals, neither is made.
+    void renewalRefusedWhole_data()
+    {
+        QTest::addColumn<qint64>("pence");    // the second renewal's price
+        QTest::addColumn<QStringList>("sql"); // what changes after the list is read
+        QTest::addColumn<bool>("onP1");       // the second renewal moved to the first's berth
+        QTest::addColumn<QString>("named");
+        const qint64 price = 130000;
+        QTest::newRow("price below zero") << qint64(-1) << QStringList() << false << u"must be from"_s;
+        QTest::newRow("block next term") << price
+                                         << QStringList{u"INSERT INTO BerthBlock (ID, BerthID, FromDate, ToDate, "
+                                                        u"Reason) VALUES (900, 2, '2027-06-01 12:00:00', "
+                                                        u"'2027-06-05 12:00:00', 'Dredging')"_s}
+                                         << false << u"P2 is blocked"_s;
+        QTest::newRow("visitor next term")
+            << price
+            << QStringList{u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES (90, 2, "
+                           u"'2027-09-29 14:00:00', '2027-10-02 10:00:00')"_s,
+                           u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (90, 2)"_s}
+            << false << u"booking 90, Bob Visitor"_s;
+        QTest::newRow("berth out of use")
+            << price << QStringList{u"UPDATE Berth SET Active = 0 WHERE ID = 2"_s} << false << u"P2 is not in use"_s;
+        QTest::newRow("two of the run on one berth") << price << QStringList() << true << u"P1 would be held twice"_s;
+    }
     void renewalRefusedWhole()
     {
+        QFETCH(qint64, pence);
+        QFETCH(QStringList, sql);
+        QFETCH(bool, onP1);
+        QFETCH(QString, named);
         QSqlDatabase db = m_install->db();
         QVERIFY(add(season(1)) > 0);
         QVERIFY(add(season(2)) > 0);
         QList<ContractRenewals::Due> list = due();
         QCOMPARE(list.size(), 2);
-        list[1].price = Money::fromPence(-1);
-        const auto negative = ContractRenewals::renew(db, list, m_install->clock.current);
-        QCOMPARE(negative.kind(), FailureKind::Refused);
-        VERIFY_HAS(negative.error(), u"contract %1"_s.arg(list[1].contractId));
-        list[1].price = pounds(1300);
-        QVERIFY(exec(u"INSERT INTO BerthBlock (ID, BerthID, FromDate, ToDate, Reason) VALUES (900, 2, "
-                     u"'2027-06-01 12:00:00', '2027-06-05 12:00:00', 'Dredging')"_s));
-        const auto blocked = ContractRenewals::renew(db, list, m_install->clock.current);
-        QCOMPARE(blocked.kind(), FailureKind::Refused);
-        VERIFY_HAS(blocked.error(), u"P2"_s);
+        list[1].price = Money::fromPence(pence);
+        if (onP1) {
+            list[1].berthIds = {1};
+            list[1].berths = {u"P1"_s};
+        }
+        for (const QString& statement : sql)
+            QVERIFY(exec(statement));
+        const auto refusal = ContractRenewals::renew(db, list, m_install->clock.current);
+        QCOMPARE(refusal.kind(), FailureKind::Refused);
+        QVERIFY2(refusal.error().contains(u"contract %1"_s.arg(list[1].contractId), Qt::CaseInsensitive),
+                 qPrintable(refusal.error()));
+        VERIFY_HAS(refusal.error(), named);
         QCOMPARE(count(u"Contract"_s), 2);
+        QCOMPARE(count(u"ContractBerth"_s), 2);
         QCOMPARE(count(u"ContractLetter"_s), 0);
         QCOMPARE(count(u"ContractInstalment"_s), 8);
+        QCOMPARE(count(u"BerthBlock WHERE ContractID IS NOT NULL"_s), 2);
     }
 
     // An unrenewed contract lapses once after its end, so its berth is offered once; a renewed one never does.
