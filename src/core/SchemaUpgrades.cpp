@@ -259,6 +259,10 @@ QString upgradeToBulkImport(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("bulk import"));
 }
+QString upgradeToLanguages(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("languages"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -290,7 +294,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToBerthOrder},
                             {upgradeToIcal},
                             {upgradeToContractMeters},
-                            {upgradeToBulkImport}};
+                            {upgradeToBulkImport},
+                            {upgradeToLanguages}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 
