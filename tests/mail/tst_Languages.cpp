@@ -115,8 +115,9 @@ class tst_Languages : public InstallTest
                      u"'2026-05-01 10:00:00'), "
                      u"(2, 2, '2026-06-05 14:00:00', '2026-06-07 10:00:00', 'Sue', 1000000, 0, 0, 1000000, 0, 42, "
                      u"'2026-05-01 10:00:00')"_s));
-        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1)"_s));
-        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 1)"_s));
+        // Two berths: a server refuses two stays on one berth at once.
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1), (2, 'A2', 1)"_s));
+        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 2)"_s));
     }
 
     Doc::Document confirmationOf(int bookingId)
