@@ -2055,3 +2055,27 @@ BEGIN
 END $$;
 SELECT zem_grants_requests();
 -- requests: end
+
+-- languages: begin
+-- Each customer's language for what the office writes to them (a code: "de"); Null writes in the office's, which is
+-- Company.DocumentLanguage (Null: English). The office's own wording of an e-mail in a language other than its own
+-- is a MailTemplateText row; MailTemplate keeps the wording in the office's language. The wording is the manager's,
+-- as MailTemplate is; every desk reads it.
+ALTER TABLE Customer ADD COLUMN IF NOT EXISTS Language TEXT;
+ALTER TABLE Company ADD COLUMN IF NOT EXISTS DocumentLanguage TEXT;
+CREATE TABLE IF NOT EXISTS MailTemplateText (
+    Kind TEXT NOT NULL,
+    Language TEXT NOT NULL,
+    Subject TEXT NOT NULL,
+    Body TEXT NOT NULL,
+    PRIMARY KEY (Kind, Language)
+);
+CREATE OR REPLACE FUNCTION zem_grants_languages() RETURNS void LANGUAGE plpgsql AS $$
+BEGIN
+    IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'zem_clerk') THEN
+        GRANT SELECT ON MailTemplateText TO zem_clerk;
+        GRANT INSERT, UPDATE, DELETE ON MailTemplateText TO zem_manager;
+    END IF;
+END $$;
+SELECT zem_grants_languages();
+-- languages: end

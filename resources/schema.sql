@@ -1353,4 +1353,20 @@ ALTER TABLE BerthBlock ADD COLUMN HoldUntil TEXT;
 CREATE INDEX IF NOT EXISTS IX_BerthBlock_Request ON BerthBlock (RequestID) WHERE RequestID IS NOT NULL;
 -- requests: end
 
-PRAGMA user_version = 30;
+-- languages: begin
+-- Each customer's language for what the office writes to them (a code: "de"); Null writes in the office's, which is
+-- Company.DocumentLanguage (Null: English). Kept in the database, not at a desk, so every desk writes a customer
+-- the same way. The office's own wording of an e-mail in a language other than its own is a MailTemplateText row;
+-- MailTemplate keeps the wording in the office's language, as it did before there were languages.
+ALTER TABLE Customer ADD COLUMN Language TEXT;
+ALTER TABLE Company ADD COLUMN DocumentLanguage TEXT;
+CREATE TABLE IF NOT EXISTS MailTemplateText (
+    Kind TEXT NOT NULL,
+    Language TEXT NOT NULL,
+    Subject TEXT NOT NULL,
+    Body TEXT NOT NULL,
+    PRIMARY KEY (Kind, Language)
+);
+-- languages: end
+
+PRAGMA user_version = 31;

@@ -4,6 +4,7 @@
 #include "bookings/BookingRules.h"
 #include "bookings/BookingStore.h"
 #include "core/DateTimes.h"
+#include "core/Languages.h"
 #include "core/SqlHelpers.h"
 #include "people/Boats.h"
 
@@ -43,15 +44,14 @@ const Doc::Style Bold{.bold = true, .spaceAfter = 4};
 const Doc::Style LastLine{.spaceAfter = 6}; // ends a group of lines
 
 /// The company's name and address, the non-empty parts of the address each on a line.
-Doc::Record companyHeading(const Company& company)
+Doc::Record companyHeading(const Company& company, const DocumentWords& words)
 {
     Doc::Record record{Doc::text(company.name, Heading)};
     for (const QString& part : {company.street, company.area, company.town, company.county, company.postcode})
         if (!part.trimmed().isEmpty())
             record << Doc::text(part, Line);
     record << Doc::space(4)
-           << Doc::field(QCoreApplication::translate("BookingDocuments", "Telephone No:"), company.telephone, 110,
-                         Line);
+           << Doc::field(words.translate("BookingDocuments", "Telephone No:"), company.telephone, 110, Line);
     return record;
 }
 
@@ -76,26 +76,25 @@ QString dateText(const QDateTime& when)
     return when.isValid() ? BookingRules::dateTimeText(when) : QString();
 }
 
-// A day as a guest reads it, its weekday first ("Fri 05/06/2026").
-QString dayText(const QDate& day)
+// A day as a guest reads it, its weekday first in their language, the date in the office's style ("Fri 05/06/2026").
+QString dayText(const QDate& day, const DocumentWords& words)
 {
-    return day.isValid() ? QLocale().toString(day, QStringLiteral("ddd ")) + day.toString(DateTimes::dateFormat())
+    return day.isValid() ? words.locale().toString(day, QStringLiteral("ddd ")) + day.toString(DateTimes::dateFormat())
                          : QString();
 }
 
-QString dayTimeText(const QDateTime& when)
+QString dayTimeText(const QDateTime& when, const DocumentWords& words)
 {
-    return when.isValid() ? QLocale().toString(when.date(), QStringLiteral("ddd ")) + dateText(when) : QString();
+    return when.isValid() ? words.locale().toString(when.date(), QStringLiteral("ddd ")) + dateText(when) : QString();
 }
 
 // The letterhead the invoice, the confirmation and the credit note open with: the company, its VAT number, the logo and
 // the title.
-Doc::Record letterhead(const Company& company, const QString& title)
+Doc::Record letterhead(const Company& company, const QString& title, const DocumentWords& words)
 {
-    return companyHeading(company) << Doc::field(QCoreApplication::translate("BookingDocuments", "VAT No:"),
-                                                 company.vatNo, 110, Line)
-                                   << Doc::space(6) << Doc::picture(logo(), 48) << Doc::space(4) << Doc::rule()
-                                   << Doc::text(title, Title);
+    return companyHeading(company, words)
+           << Doc::field(words.translate("BookingDocuments", "VAT No:"), company.vatNo, 110, Line) << Doc::space(6)
+           << Doc::picture(logo(), 48) << Doc::space(4) << Doc::rule() << Doc::text(title, Title);
 }
 
 // The customer's name and address, each non-empty part on a line.
@@ -128,7 +127,7 @@ Result<PrintData> read(const QSqlDatabase& db, const QString& from, const QVaria
     const QString sql =
         QStringLiteral(
             "SELECT c.\"Company Name\", c.Street, c.Area, c.Town, c.County, c.Postcode, c.\"Telephone No\", "
-            "c.\"VAT No\", c.\"Receipt Footer\", c.TermsandConditions, "
+            "c.\"VAT No\", c.\"Receipt Footer\", c.TermsandConditions, c.DocumentLanguage, u.Language, "
             "u.Name, u.HouseName, u.Street, u.Area, u.Town, u.PostCode, u.TelNo, u.MobileNo, u.EmailAddress, u.Notes, "
             "u.ClubMember, u.MembershipNo, "
             "i.ID, i.FromDate, i.ToDate, i.BookedBy, i.CostOfHire, i.OtherCharges, i.VAT, i.TotalPayable, "
@@ -144,6 +143,8 @@ Result<PrintData> read(const QSqlDatabase& db, const QString& from, const QVaria
     auto text = [&] { return textOf(next()); };
     PrintData d;
     d.company = {text(), text(), text(), text(), text(), text(), text(), text(), text(), text()};
+    const QString office = text();
+    d.words = DocumentLanguage::wordsFor(text(), Languages::known(office) ? office : QStringLiteral("en"));
     d.customer.name = text();
     d.customer.houseName = text();
     d.customer.street = text();
@@ -237,15 +238,14 @@ Result<PrintData> loadBooking(const QSqlDatabase& db, int bookingId, const QDate
     return found;
 }
 
-QString signatureLine()
+QString signatureLine(const DocumentWords& words)
 {
-    return QCoreApplication::translate("BookingDocuments", "Signature: %1 Date: %2")
-        .arg(QString(36, u'_'), QString(19, u'_'));
+    return words.translate("BookingDocuments", "Signature: %1 Date: %2").arg(QString(36, u'_'), QString(19, u'_'));
 }
 
-Doc::Record letterheadOf(const Company& company, const QString& title)
+Doc::Record letterheadOf(const Company& company, const QString& title, const DocumentWords& words)
 {
-    return letterhead(company, title);
+    return letterhead(company, title, words);
 }
 Doc::Record addressOf(const Customer& customer)
 {
@@ -258,25 +258,25 @@ QList<Doc::Record> paragraphsOf(const QString& label, const QString& text, doubl
 
 Doc::Document receipt(const PrintData& d)
 {
+    const DocumentWords& words = d.words;
     Doc::Document doc;
-    doc.title = QCoreApplication::translate("BookingDocuments", "INVOICE");
-    doc.body << letterhead(d.company, doc.title);
+    doc.title = words.translate("BookingDocuments", "INVOICE");
+    doc.body << letterhead(d.company, doc.title, words);
 
     constexpr double w = 170; // label column
     doc.body << Doc::Record{
-        Doc::field(QCoreApplication::translate("BookingDocuments", "Invoice Number:"),
+        Doc::field(words.translate("BookingDocuments", "Invoice Number:"),
                    QString::number(d.invoiceNumber.value_or(d.id)), w, Line),
-        Doc::field(QCoreApplication::translate("BookingDocuments", "Booking Date:"), dateText(d.fromDate), w, Line),
-        Doc::field(QCoreApplication::translate("BookingDocuments", "Departure Date:"), dateText(d.toDate), w, Line),
-        Doc::field(QCoreApplication::translate("BookingDocuments", "Berth(s):"), d.berths.join(QStringLiteral(", ")), w,
-                   Line),
-        Doc::field(QCoreApplication::translate("BookingDocuments", "Booked By:"), d.bookedBy, w, LastLine)};
+        Doc::field(words.translate("BookingDocuments", "Booking Date:"), dateText(d.fromDate), w, Line),
+        Doc::field(words.translate("BookingDocuments", "Departure Date:"), dateText(d.toDate), w, Line),
+        Doc::field(words.translate("BookingDocuments", "Berth(s):"), d.berths.join(QStringLiteral(", ")), w, Line),
+        Doc::field(words.translate("BookingDocuments", "Booked By:"), d.bookedBy, w, LastLine)};
     Doc::Record customer;
     for (const QString& part : {d.customer.name, d.customer.houseName, d.customer.street, d.customer.area,
                                 d.customer.town, d.customer.postcode})
         customer << Doc::text(part, Line);
     if (!d.boat.isEmpty())
-        customer << Doc::field(QCoreApplication::translate("BookingDocuments", "Boat:"), d.boat, w, Line);
+        customer << Doc::field(words.translate("BookingDocuments", "Boat:"), d.boat, w, Line);
     customer.last().style.spaceAfter = 10;
     doc.body << customer;
 
@@ -284,38 +284,38 @@ Doc::Document receipt(const PrintData& d)
     auto amount = [&](const QString& label, Money value) {
         return Doc::row({{label, 2}, {value.formatGrouped(), 1, right}, {QString(), 2}}, Line);
     };
-    Doc::Record charges{Doc::text(QCoreApplication::translate("BookingDocuments", "Booking charges,"), Bold),
-                        amount(QCoreApplication::translate("BookingDocuments", "Cost Of Hire:"), d.costOfHire)};
+    Doc::Record charges{Doc::text(words.translate("BookingDocuments", "Booking charges,"), Bold),
+                        amount(words.translate("BookingDocuments", "Cost Of Hire:"), d.costOfHire)};
     // The hire's lines under it, indented, their amounts in the same column.
     for (const Pricing::Line& line : d.charges)
-        charges << Doc::row({{QStringLiteral("    ") + BookingPricing::lineLabel(line), 2},
+        charges << Doc::row({{QStringLiteral("    ") + BookingPricing::lineLabel(line, words), 2},
                              {line.amount.formatGrouped(), 1, right},
                              {QString(), 2}},
                             Line);
-    charges << amount(QCoreApplication::translate("BookingDocuments", "Other Charges:"), d.otherCharges)
-            << amount(QCoreApplication::translate("BookingDocuments", "VAT:"), d.vat)
-            << amount(QCoreApplication::translate("BookingDocuments", "Total Payable:"), d.totalPayable)
-            << amount(QCoreApplication::translate("BookingDocuments", "Amount Payed:"), d.amountPayed);
+    charges << amount(words.translate("BookingDocuments", "Other Charges:"), d.otherCharges)
+            << amount(words.translate("BookingDocuments", "VAT:"), d.vat)
+            << amount(words.translate("BookingDocuments", "Total Payable:"), d.totalPayable)
+            << amount(words.translate("BookingDocuments", "Amount Payed:"), d.amountPayed);
     // What was paid, line by line, and what is left to pay.
     for (const Ledger::Line& line : d.payments)
-        charges << Doc::row(
-            {{QStringLiteral("    %1  %2").arg(DateTimes::dateText(line.paidAt.date()), Ledger::kindText(line.kind)),
-              2},
-             {line.amount.formatGrouped(), 1, right},
-             {line.reference, 2}},
-            Line);
+        charges << Doc::row({{QStringLiteral("    %1  %2")
+                                  .arg(DateTimes::dateText(line.paidAt.date()), Ledger::kindText(line.kind, words)),
+                              2},
+                             {line.amount.formatGrouped(), 1, right},
+                             {line.reference, 2}},
+                            Line);
     const Money balance = d.totalPayable - d.amountPayed;
-    charges << amount(balance.inCredit() ? QCoreApplication::translate("BookingDocuments", "In Credit:")
-                                         : QCoreApplication::translate("BookingDocuments", "Balance Due:"),
+    charges << amount(balance.inCredit() ? words.translate("BookingDocuments", "In Credit:")
+                                         : words.translate("BookingDocuments", "Balance Due:"),
                       balance.inCredit() ? Money() - balance : balance)
             << Doc::space(10);
     doc.body << charges;
     // The credit notes issued against this invoice, and what it asks once they are taken off.
     if (!d.creditNotes.isEmpty()) {
-        Doc::Record credits{Doc::text(QCoreApplication::translate("BookingDocuments", "Credit notes,"), Bold)};
+        Doc::Record credits{Doc::text(words.translate("BookingDocuments", "Credit notes,"), Bold)};
         Money credited;
         for (const CreditNotes::Note& note : d.creditNotes) {
-            credits << Doc::row({{QCoreApplication::translate("BookingDocuments", "    Credit note %1  %2")
+            credits << Doc::row({{words.translate("BookingDocuments", "    Credit note %1  %2")
                                       .arg(note.number)
                                       .arg(DateTimes::dateText(note.issuedAt.date())),
                                   2},
@@ -324,63 +324,60 @@ Doc::Document receipt(const PrintData& d)
                                 Line);
             credited += note.amount;
         }
-        credits << amount(QCoreApplication::translate("BookingDocuments", "Net after credit notes:"),
-                          d.totalPayable - credited)
+        credits << amount(words.translate("BookingDocuments", "Net after credit notes:"), d.totalPayable - credited)
                 << Doc::space(10);
         doc.body << credits;
     }
-    doc.body << Doc::Record{Doc::field(QCoreApplication::translate("BookingDocuments", "Berth Confirmation Number:"),
+    doc.body << Doc::Record{Doc::field(words.translate("BookingDocuments", "Berth Confirmation Number:"),
                                        d.berthConfirmationNumber, w, Line),
-                            Doc::field(QCoreApplication::translate("BookingDocuments", "Guest Confirmation Number:"),
+                            Doc::field(words.translate("BookingDocuments", "Guest Confirmation Number:"),
                                        d.guestConfirmationNumber, w, LastLine)};
-    doc.body << paragraphs(QCoreApplication::translate("BookingDocuments", "Notes:"), d.notes, w);
+    doc.body << paragraphs(words.translate("BookingDocuments", "Notes:"), d.notes, w);
     doc.body << Doc::Record{Doc::space(12), Doc::text(d.company.receiptFooter, {.italic = true})};
     return doc;
 }
 
 Doc::Document reservationForm(const PrintData& d)
 {
+    const DocumentWords& words = d.words;
     Doc::Document doc;
-    doc.title = QCoreApplication::translate("BookingDocuments", "Reservation Form");
-    doc.pageFooter << Doc::text(signatureLine(), Line);
-    doc.body << (companyHeading(d.company) << Doc::space(6) << Doc::picture(logo(), 48) << Doc::rule());
+    doc.title = words.translate("BookingDocuments", "Reservation Form");
+    doc.pageFooter << Doc::text(signatureLine(words), Line);
+    doc.body << (companyHeading(d.company, words) << Doc::space(6) << Doc::picture(logo(), 48) << Doc::rule());
 
     constexpr double w = 150;
     doc.body << Doc::Record{
-        Doc::text(QCoreApplication::translate("BookingDocuments", "Reservation Form"), Title),
-        Doc::field(QCoreApplication::translate("BookingDocuments", "Reservation Number:"), QString::number(d.id), w,
-                   Line),
-        Doc::field(QCoreApplication::translate("BookingDocuments", "From Date:"), dateText(d.fromDate), w, Line),
-        Doc::field(QCoreApplication::translate("BookingDocuments", "To Date:"), dateText(d.toDate), w, Line),
-        Doc::field(QCoreApplication::translate("BookingDocuments", "Berth(s):"), d.berths.join(QStringLiteral(", ")), w,
-                   LastLine)};
+        Doc::text(words.translate("BookingDocuments", "Reservation Form"), Title),
+        Doc::field(words.translate("BookingDocuments", "Reservation Number:"), QString::number(d.id), w, Line),
+        Doc::field(words.translate("BookingDocuments", "From Date:"), dateText(d.fromDate), w, Line),
+        Doc::field(words.translate("BookingDocuments", "To Date:"), dateText(d.toDate), w, Line),
+        Doc::field(words.translate("BookingDocuments", "Berth(s):"), d.berths.join(QStringLiteral(", ")), w, LastLine)};
     const Customer& c = d.customer;
     Doc::Record customer;
     const QList<std::pair<QString, QString>> fields = {
-        {QCoreApplication::translate("BookingDocuments", "Name:"), c.name},
-        {QCoreApplication::translate("BookingDocuments", "HouseName:"), c.houseName},
-        {QCoreApplication::translate("BookingDocuments", "Street:"), c.street},
-        {QCoreApplication::translate("BookingDocuments", "Area:"), c.area},
-        {QCoreApplication::translate("BookingDocuments", "Town:"), c.town},
-        {QCoreApplication::translate("BookingDocuments", "Postcode:"), c.postcode},
-        {QCoreApplication::translate("BookingDocuments", "TelNo:"), c.telNo},
-        {QCoreApplication::translate("BookingDocuments", "MobileNo:"), c.mobileNo},
-        {QCoreApplication::translate("BookingDocuments", "EmailAddress:"), c.emailAddress}};
+        {words.translate("BookingDocuments", "Name:"), c.name},
+        {words.translate("BookingDocuments", "HouseName:"), c.houseName},
+        {words.translate("BookingDocuments", "Street:"), c.street},
+        {words.translate("BookingDocuments", "Area:"), c.area},
+        {words.translate("BookingDocuments", "Town:"), c.town},
+        {words.translate("BookingDocuments", "Postcode:"), c.postcode},
+        {words.translate("BookingDocuments", "TelNo:"), c.telNo},
+        {words.translate("BookingDocuments", "MobileNo:"), c.mobileNo},
+        {words.translate("BookingDocuments", "EmailAddress:"), c.emailAddress}};
     for (const auto& [label, value] : fields)
         customer << Doc::field(label, value, w, Line);
     if (!d.boat.isEmpty())
-        customer << Doc::field(QCoreApplication::translate("BookingDocuments", "Boat:"), d.boat, w, Line);
+        customer << Doc::field(words.translate("BookingDocuments", "Boat:"), d.boat, w, Line);
     doc.body << customer;
-    doc.body << paragraphs(QCoreApplication::translate("BookingDocuments", "Client Notes:"), c.notes, w);
+    doc.body << paragraphs(words.translate("BookingDocuments", "Client Notes:"), c.notes, w);
     doc.body << Doc::Record{
-        Doc::field(QCoreApplication::translate("BookingDocuments", "ClubMember:"),
-                   c.clubMember ? QCoreApplication::translate("BookingDocuments", "Yes")
-                                : QCoreApplication::translate("BookingDocuments", "No"),
+        Doc::field(words.translate("BookingDocuments", "ClubMember:"),
+                   c.clubMember ? words.translate("BookingDocuments", "Yes")
+                                : words.translate("BookingDocuments", "No"),
                    w, Line),
-        Doc::field(QCoreApplication::translate("BookingDocuments", "MembershipNo:"), c.membershipNo, w, LastLine)};
-    doc.body << paragraphs(QCoreApplication::translate("BookingDocuments", "Reservation Notes:"), d.notes, w);
-    doc.body << Doc::Record{
-        Doc::text(QCoreApplication::translate("BookingDocuments", "Reservation Terms and Conditions:"), Bold)};
+        Doc::field(words.translate("BookingDocuments", "MembershipNo:"), c.membershipNo, w, LastLine)};
+    doc.body << paragraphs(words.translate("BookingDocuments", "Reservation Notes:"), d.notes, w);
+    doc.body << Doc::Record{Doc::text(words.translate("BookingDocuments", "Reservation Terms and Conditions:"), Bold)};
     QList<Doc::Record> terms = paragraphs(QString(), d.company.terms, 0);
     for (Doc::Record& record : terms)
         record = {Doc::text(record.first().value, Line)};
@@ -392,37 +389,34 @@ Doc::Document reservationForm(const PrintData& d)
 
 Doc::Document confirmation(const PrintData& d)
 {
+    const DocumentWords& words = d.words;
     Doc::Document doc;
-    const QString title = QCoreApplication::translate("BookingDocuments", "BOOKING CONFIRMATION");
+    const QString title = words.translate("BookingDocuments", "BOOKING CONFIRMATION");
     doc.title = title;
-    doc.body << letterhead(d.company, title);
+    doc.body << letterhead(d.company, title, words);
 
     constexpr double w = 170;
     Doc::Record booking{
-        Doc::field(QCoreApplication::translate("BookingDocuments", "Booking Number:"), QString::number(d.id), w, Line),
-        Doc::field(QCoreApplication::translate("BookingDocuments", "Confirmation Number:"), d.berthConfirmationNumber,
-                   w, Line),
-        Doc::field(QCoreApplication::translate("BookingDocuments", "Arrival:"), dayTimeText(d.fromDate), w, Line),
-        Doc::field(QCoreApplication::translate("BookingDocuments", "Departure:"), dayTimeText(d.toDate), w, Line),
-        Doc::field(QCoreApplication::translate("BookingDocuments", "Berth(s):"), d.berths.join(QStringLiteral(", ")), w,
-                   Line)};
+        Doc::field(words.translate("BookingDocuments", "Booking Number:"), QString::number(d.id), w, Line),
+        Doc::field(words.translate("BookingDocuments", "Confirmation Number:"), d.berthConfirmationNumber, w, Line),
+        Doc::field(words.translate("BookingDocuments", "Arrival:"), dayTimeText(d.fromDate, words), w, Line),
+        Doc::field(words.translate("BookingDocuments", "Departure:"), dayTimeText(d.toDate, words), w, Line),
+        Doc::field(words.translate("BookingDocuments", "Berth(s):"), d.berths.join(QStringLiteral(", ")), w, Line)};
     if (!d.boat.isEmpty())
-        booking << Doc::field(QCoreApplication::translate("BookingDocuments", "Boat:"), d.boat, w, Line);
+        booking << Doc::field(words.translate("BookingDocuments", "Boat:"), d.boat, w, Line);
     booking.last().style.spaceAfter = 6;
     doc.body << addressBlock(d.customer) << booking;
 
-    Doc::Record price{
-        Doc::text(QCoreApplication::translate("BookingDocuments", "Price"), Bold),
-        amountRow(QCoreApplication::translate("BookingDocuments", "Cost Of Hire:"), d.costOfHire.formatGrouped())};
+    Doc::Record price{Doc::text(words.translate("BookingDocuments", "Price"), Bold),
+                      amountRow(words.translate("BookingDocuments", "Cost Of Hire:"), d.costOfHire.formatGrouped())};
     // The hire season by season, indented under it.
     for (const Pricing::Line& line : d.charges)
-        price << amountRow(QStringLiteral("    ") + BookingPricing::lineLabel(line), line.amount.formatGrouped());
-    price << amountRow(QCoreApplication::translate("BookingDocuments", "Other Charges:"),
-                       d.otherCharges.formatGrouped())
-          << amountRow(QCoreApplication::translate("BookingDocuments", "VAT:"), d.vat.formatGrouped())
-          << amountRow(QCoreApplication::translate("BookingDocuments", "Total Payable:"),
-                       d.totalPayable.formatGrouped())
-          << amountRow(QCoreApplication::translate("BookingDocuments", "Paid to date:"), d.amountPayed.formatGrouped());
+        price << amountRow(QStringLiteral("    ") + BookingPricing::lineLabel(line, words),
+                           line.amount.formatGrouped());
+    price << amountRow(words.translate("BookingDocuments", "Other Charges:"), d.otherCharges.formatGrouped())
+          << amountRow(words.translate("BookingDocuments", "VAT:"), d.vat.formatGrouped())
+          << amountRow(words.translate("BookingDocuments", "Total Payable:"), d.totalPayable.formatGrouped())
+          << amountRow(words.translate("BookingDocuments", "Paid to date:"), d.amountPayed.formatGrouped());
     // The deposit still to pay, then the rest, each with its day; together they are what is owed. A deposit of the
     // whole total (a booking made close to arrival) is the balance itself.
     const Money nothing;
@@ -432,26 +426,24 @@ Doc::Document confirmation(const PrintData& d)
                                   ? std::min(due.deposit - d.amountPayed, due.owed)
                                   : nothing;
     if (deposit)
-        price << amountRow(QCoreApplication::translate("BookingDocuments", "Deposit due:"), depositOwed.formatGrouped(),
-                           depositOwed > nothing
-                               ? QCoreApplication::translate("BookingDocuments", "by %1").arg(dayText(due.depositBy))
-                               : QCoreApplication::translate("BookingDocuments", "deposit of %1 paid")
-                                     .arg(due.deposit.formatGrouped()));
+        price << amountRow(
+            words.translate("BookingDocuments", "Deposit due:"), depositOwed.formatGrouped(),
+            depositOwed > nothing
+                ? words.translate("BookingDocuments", "by %1").arg(dayText(due.depositBy, words))
+                : words.translate("BookingDocuments", "deposit of %1 paid").arg(due.deposit.formatGrouped()));
     if (due.owed < nothing)
-        price << amountRow(QCoreApplication::translate("BookingDocuments", "In Credit:"),
-                           (nothing - due.owed).formatGrouped());
+        price << amountRow(words.translate("BookingDocuments", "In Credit:"), (nothing - due.owed).formatGrouped());
     else
         price << amountRow(
-            QCoreApplication::translate("BookingDocuments", "Balance due:"), (due.owed - depositOwed).formatGrouped(),
-            due.owed > nothing ? QCoreApplication::translate("BookingDocuments", "by %1").arg(dayText(due.balanceBy))
-                               : QCoreApplication::translate("BookingDocuments", "paid in full"));
+            words.translate("BookingDocuments", "Balance due:"), (due.owed - depositOwed).formatGrouped(),
+            due.owed > nothing ? words.translate("BookingDocuments", "by %1").arg(dayText(due.balanceBy, words))
+                               : words.translate("BookingDocuments", "paid in full"));
     price.last().style.spaceAfter = 10;
     doc.body << price;
     if (!d.notes.trimmed().isEmpty())
-        doc.body << paragraphs(QCoreApplication::translate("BookingDocuments", "Notes:"), d.notes, w);
+        doc.body << paragraphs(words.translate("BookingDocuments", "Notes:"), d.notes, w);
     if (!d.company.terms.trimmed().isEmpty()) {
-        doc.body << Doc::Record{
-            Doc::text(QCoreApplication::translate("BookingDocuments", "Terms and Conditions:"), Bold)};
+        doc.body << Doc::Record{Doc::text(words.translate("BookingDocuments", "Terms and Conditions:"), Bold)};
         QList<Doc::Record> terms = paragraphs(QString(), d.company.terms, 0);
         for (Doc::Record& record : terms)
             record = {Doc::text(record.first().value, Line)};
@@ -464,31 +456,29 @@ Doc::Document confirmation(const PrintData& d)
 
 Doc::Document creditNote(const PrintData& d, const CreditNotes::Note& note)
 {
+    const DocumentWords& words = d.words;
     Doc::Document doc;
-    const QString title = QCoreApplication::translate("BookingDocuments", "CREDIT NOTE");
+    const QString title = words.translate("BookingDocuments", "CREDIT NOTE");
     doc.title = QStringLiteral("%1 %2").arg(title).arg(note.number);
-    doc.body << letterhead(d.company, title);
+    doc.body << letterhead(d.company, title, words);
     constexpr double w = 170;
     doc.body << Doc::Record{
-        Doc::field(QCoreApplication::translate("BookingDocuments", "Credit Note Number:"), QString::number(note.number),
-                   w, Line),
-        Doc::field(QCoreApplication::translate("BookingDocuments", "Date:"), dayText(note.issuedAt.date()), w, Line),
-        Doc::field(QCoreApplication::translate("BookingDocuments", "Against Invoice Number:"),
-                   QString::number(note.invoiceNumber), w, LastLine)};
+        Doc::field(words.translate("BookingDocuments", "Credit Note Number:"), QString::number(note.number), w, Line),
+        Doc::field(words.translate("BookingDocuments", "Date:"), dayText(note.issuedAt.date(), words), w, Line),
+        Doc::field(words.translate("BookingDocuments", "Against Invoice Number:"), QString::number(note.invoiceNumber),
+                   w, LastLine)};
     doc.body << addressBlock(d.customer);
     doc.body << Doc::Record{
-        Doc::field(QCoreApplication::translate("BookingDocuments", "Booking Number:"), QString::number(d.id), w, Line),
-        Doc::field(QCoreApplication::translate("BookingDocuments", "Confirmation Number:"), d.berthConfirmationNumber,
+        Doc::field(words.translate("BookingDocuments", "Booking Number:"), QString::number(d.id), w, Line),
+        Doc::field(words.translate("BookingDocuments", "Confirmation Number:"), d.berthConfirmationNumber, w, Line),
+        Doc::field(words.translate("BookingDocuments", "Period:"),
+                   words.translate("BookingDocuments", "%1 to %2")
+                       .arg(dayTimeText(d.fromDate, words), dayTimeText(d.toDate, words)),
                    w, Line),
-        Doc::field(QCoreApplication::translate("BookingDocuments", "Period:"),
-                   QCoreApplication::translate("BookingDocuments", "%1 to %2")
-                       .arg(dayTimeText(d.fromDate), dayTimeText(d.toDate)),
-                   w, Line),
-        Doc::field(QCoreApplication::translate("BookingDocuments", "Berth(s):"), d.berths.join(QStringLiteral(", ")), w,
-                   LastLine)};
+        Doc::field(words.translate("BookingDocuments", "Berth(s):"), d.berths.join(QStringLiteral(", ")), w, LastLine)};
     doc.body << Doc::Record{
-        amountRow(QCoreApplication::translate("BookingDocuments", "Amount Credited:"), note.amount.formatGrouped()),
-        Doc::space(12), Doc::text(d.company.receiptFooter, {.italic = true})};
+        amountRow(words.translate("BookingDocuments", "Amount Credited:"), note.amount.formatGrouped()), Doc::space(12),
+        Doc::text(d.company.receiptFooter, {.italic = true})};
     return doc;
 }
 

@@ -2,6 +2,7 @@
 
 #include "bookings/CreditNotes.h"
 #include "bookings/Ledger.h"
+#include "core/DocumentLanguage.h"
 #include "core/Money.h"
 #include "core/Result.h"
 #include "core/ui/Document.h"
@@ -11,9 +12,9 @@
 #include <QSqlDatabase>
 #include <optional>
 
-/// The booking's printed documents: the receipt ("INVOICE") and the reservation form, fed from the one InvTemp row
-/// joined with the company and the customer; the booking confirmation and its credit notes, read straight from the
-/// booking (nothing written, no number taken).
+/// The booking's printed documents, in the customer's language whatever the interface's (PrintData::words): the receipt
+/// ("INVOICE") and the reservation form, fed from the one InvTemp row joined with the company and the customer; the
+/// booking confirmation and its credit notes, read straight from the booking (nothing written, no number taken).
 namespace BookingDocuments {
 
 struct Company
@@ -25,6 +26,7 @@ struct Customer
 {
     QString name, houseName, street, area, town, postcode, telNo, mobileNo, emailAddress, notes, membershipNo;
     bool clubMember = false;
+    QString language; // as stored: empty for the office's
 };
 
 /// One InvTemp row with its company and customer (a missing customer reads as empty texts).
@@ -48,6 +50,7 @@ struct PrintData
     PaymentTerms::Due due;                // the deposit and balance with their dates, as agreed or by the terms
     QList<CreditNotes::Note> creditNotes; // issued against its invoice, by number
     bool cancelled = false;
+    DocumentWords words{QStringLiteral("en")}; // the customer's language, else the office's, else English
 };
 
 /// The InvTemp row with its company; Refused (with the text to show) when there is none.
@@ -58,11 +61,11 @@ Result<PrintData> load(const QSqlDatabase& db);
 Result<PrintData> loadBooking(const QSqlDatabase& db, int bookingId, const QDate& today);
 
 /// "Signature: " and 36 underscores, " Date: " and 19 underscores: the reservation form's page foot.
-QString signatureLine();
+QString signatureLine(const DocumentWords& words);
 
 /// The parts every letter of the office shares, for the contracts' documents: the letterhead with its title, the
 /// addressee, and a long text as a paragraph per record under its label.
-Doc::Record letterheadOf(const Company& company, const QString& title);
+Doc::Record letterheadOf(const Company& company, const QString& title, const DocumentWords& words);
 Doc::Record addressOf(const Customer& customer);
 QList<Doc::Record> paragraphsOf(const QString& label, const QString& text, double labelWidth);
 

@@ -25,7 +25,7 @@ QString dateOf(const QDateTime& when)
     return when.isValid() ? DateTimes::dateText(when.date()) : QString();
 }
 
-// The office's wording of each kind, read once for a batch.
+// The office's wording of each kind in each language, read once for a batch.
 using Wordings = QHash<QString, MailTemplates::Template>;
 
 Result<Outbox::Item> filled(const QSqlDatabase& db, const BookingDocuments::PrintData& data, const QString& kind,
@@ -37,13 +37,16 @@ Result<Outbox::Item> filled(const QSqlDatabase& db, const BookingDocuments::Prin
     if (Status ok = MailMessage::checkAddress(data.customer.emailAddress); !ok)
         return refused(QCoreApplication::translate("BookingMail", "%1 has no usable e-mail address: %2")
                            .arg(data.customer.name, ok.error()));
-    if (!wordings.contains(kind)) {
-        const auto wording = MailTemplates::load(db, kind);
+    // In the customer's language, as the document attached is.
+    const QString language = data.words.language();
+    const QString key = kind + u'/' + language;
+    if (!wordings.contains(key)) {
+        const auto wording = MailTemplates::load(db, kind, language);
         if (!wording)
             return wording.failure();
-        wordings.insert(kind, *wording);
+        wordings.insert(key, *wording);
     }
-    const MailTemplates::Template text = MailTemplates::fill(wordings.value(kind), values);
+    const MailTemplates::Template text = MailTemplates::fill(wordings.value(key), values);
     Outbox::Item item;
     item.bookingId = data.id;
     item.kind = kind;
@@ -84,6 +87,9 @@ Result<QHash<int, BookingDocuments::PrintData>> mailData(const QSqlDatabase& db,
     const auto company = office(db);
     if (!company)
         return company.failure();
+    const auto officeLanguage = DocumentLanguage::office(db);
+    if (!officeLanguage)
+        return officeLanguage.failure();
     QString error;
     QHash<int, BookingDocuments::PrintData> found;
     QVariantList ids;
@@ -96,7 +102,7 @@ Result<QHash<int, BookingDocuments::PrintData>> mailData(const QSqlDatabase& db,
         q.setForwardOnly(true);
         if (!Sql::exec(q,
                        QStringLiteral("SELECT B.ID, B.ToDate, B.BerthConfirmationNumber, U.Name, U.EmailAddress, "
-                                      "T.Name, T.LengthCm, ") +
+                                      "T.Name, T.LengthCm, U.Language, ") +
                            Ledger::accountColumns(QStringLiteral("B")) +
                            QStringLiteral(" FROM Booking B LEFT JOIN Customer U ON U.ID = B.CustomerID LEFT JOIN Boat "
                                           "T ON T.ID = B.BoatID WHERE B.ID IN (") +
@@ -118,7 +124,8 @@ Result<QHash<int, BookingDocuments::PrintData>> mailData(const QSqlDatabase& db,
                     boat.lengthCm = q.value(6).toInt();
                 d.boat = Boats::boatLine(boat);
             }
-            Ledger::Account account = Ledger::accountFrom(q, 7);
+            d.words = DocumentLanguage::wordsFor(q.value(7).toString(), *officeLanguage);
+            Ledger::Account account = Ledger::accountFrom(q, 8);
             d.fromDate = account.arrivalAt;
             d.totalPayable = account.total;
             d.amountPayed = account.paid;

@@ -24,12 +24,11 @@ Result<Quote> quote(const QSqlDatabase& db, const QList<int>& berthIds, const QD
         Pricing::taxInForce(*taxes, from.date())};
 }
 
-QString lineLabel(const Pricing::Line& line)
+QString lineLabel(const Pricing::Line& line, const DocumentWords& words)
 {
-    const QString season =
-        line.season.isEmpty() ? QCoreApplication::translate("BookingPricing", "daily charge") : line.season;
-    return QCoreApplication::translate("BookingPricing", "%1, %2: %3 at %4")
-        .arg(line.berth, season, Pricing::countText(line), line.rate.format());
+    const QString season = line.season.isEmpty() ? words.translate("BookingPricing", "daily charge") : line.season;
+    return words.translate("BookingPricing", "%1, %2: %3 at %4")
+        .arg(line.berth, season, Pricing::countText(line, words), line.rate.format());
 }
 
 QString lineText(const Pricing::Line& line)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DocumentLanguage.h"
 #include "core/Money.h"
 #include "core/Result.h"
 #include "rates/Pricing.h"
@@ -26,7 +27,7 @@ Result<Quote> quote(const QSqlDatabase& db, const QList<int>& berthIds, const QD
 /// £90.00"; nights outside every season are the berth's "daily charge".
 QString lineText(const Pricing::Line& line);
 /// The same line without its amount, for documents that print the amount in a column of its own.
-QString lineLabel(const Pricing::Line& line);
+QString lineLabel(const Pricing::Line& line, const DocumentWords& words = DocumentWords::interface());
 /// What the charges page says of berths no rate prices, or nothing when every berth has one.
 QString unpricedText(const QStringList& berths);
 

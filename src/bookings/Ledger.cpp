@@ -87,21 +87,21 @@ std::optional<Money> creditOf(const QSqlDatabase& db, int customerId, QString* e
 }
 } // namespace
 
-QString kindText(Kind kind)
+QString kindText(Kind kind, const DocumentWords& words)
 {
     switch (kind) {
     case Kind::Deposit:
-        return QCoreApplication::translate("Ledger", "Deposit");
+        return words.translate("Ledger", "Deposit");
     case Kind::Payment:
-        return QCoreApplication::translate("Ledger", "Payment");
+        return words.translate("Ledger", "Payment");
     case Kind::Refund:
-        return QCoreApplication::translate("Ledger", "Refund");
+        return words.translate("Ledger", "Refund");
     case Kind::Correction:
-        return QCoreApplication::translate("Ledger", "Correction");
+        return words.translate("Ledger", "Correction");
     case Kind::Credit:
-        return QCoreApplication::translate("Ledger", "Kept as credit");
+        return words.translate("Ledger", "Kept as credit");
     case Kind::CreditUsed:
-        return QCoreApplication::translate("Ledger", "Credit used");
+        return words.translate("Ledger", "Credit used");
     }
     return {};
 }

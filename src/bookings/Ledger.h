@@ -2,6 +2,7 @@
 
 #include "bookings/CreditNotes.h"
 #include "bookings/PaymentTerms.h"
+#include "core/DocumentLanguage.h"
 #include "core/Money.h"
 #include "core/Result.h"
 
@@ -26,7 +27,7 @@ enum class Kind
     Credit = 5,    // the money of a cancelled booking kept as the customer's credit
     CreditUsed = 6 // the customer's credit taken as payment on another booking
 };
-QString kindText(Kind kind);
+QString kindText(Kind kind, const DocumentWords& words = DocumentWords::interface());
 
 /// One line as stored: amount is what it adds to the amount paid (a refund is negative).
 struct Line

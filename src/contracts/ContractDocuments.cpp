@@ -10,11 +10,6 @@
 namespace ContractDocuments {
 namespace {
 
-QString text(const char* source)
-{
-    return QCoreApplication::translate("ContractDocuments", source);
-}
-
 const Doc::Style Line{.spaceAfter = 0};
 const Doc::Style Bold{.bold = true, .spaceAfter = 4};
 constexpr double LabelWidth = 150;
@@ -32,45 +27,54 @@ Doc::Block amountRow(const QString& label, const Money& amount)
 // What is let, to whom and for how long.
 Doc::Record particulars(const Papers& p)
 {
+    const DocumentWords& w = p.words;
     const ContractRecord& c = p.contract;
     Doc::Record record;
     if (c.id > 0)
-        record << Doc::field(text("Contract No:"), QString::number(c.id), LabelWidth, Line);
-    record << Doc::field(text("Berth(s):"), c.berths.join(QStringLiteral(", ")), LabelWidth, Line);
+        record << Doc::field(w.translate("ContractDocuments", "Contract No:"), QString::number(c.id), LabelWidth, Line);
+    record << Doc::field(w.translate("ContractDocuments", "Berth(s):"), c.berths.join(QStringLiteral(", ")), LabelWidth,
+                         Line);
     if (!c.boat.isEmpty())
-        record << Doc::field(text("Boat:"), c.boat, LabelWidth, Line);
+        record << Doc::field(w.translate("ContractDocuments", "Boat:"), c.boat, LabelWidth, Line);
     if (!c.term.isEmpty())
-        record << Doc::field(text("Term:"), c.term, LabelWidth, Line);
-    record << Doc::field(text("First day:"), DateTimes::dateText(c.firstDay), LabelWidth, Line)
-           << Doc::field(text("Last day:"), DateTimes::dateText(c.lastDay), LabelWidth, Line);
+        record << Doc::field(w.translate("ContractDocuments", "Term:"), c.term, LabelWidth, Line);
+    record << Doc::field(w.translate("ContractDocuments", "First day:"), DateTimes::dateText(c.firstDay), LabelWidth,
+                         Line)
+           << Doc::field(w.translate("ContractDocuments", "Last day:"), DateTimes::dateText(c.lastDay), LabelWidth,
+                         Line);
     record.last().style.spaceAfter = 6;
     return record;
 }
 
-Doc::Record price(const ContractRecord& c)
+Doc::Record price(const ContractRecord& c, const DocumentWords& w)
 {
-    return {Doc::text(text("Price"), Bold), amountRow(text("Price before tax:"), c.hire),
-            amountRow(text("Tax:"), c.tax), amountRow(text("Total:"), c.total)};
+    return {Doc::text(w.translate("ContractDocuments", "Price"), Bold),
+            amountRow(w.translate("ContractDocuments", "Price before tax:"), c.hire),
+            amountRow(w.translate("ContractDocuments", "Tax:"), c.tax),
+            amountRow(w.translate("ContractDocuments", "Total:"), c.total)};
 }
 
-Doc::Record plan(const ContractRecord& c)
+Doc::Record plan(const ContractRecord& c, const DocumentWords& w)
 {
-    Doc::Record record{Doc::text(text("Payable in instalments"), Bold)};
+    Doc::Record record{Doc::text(w.translate("ContractDocuments", "Payable in instalments"), Bold)};
     for (const ContractPlan::Instalment& i : c.plan)
-        record << Doc::row({{text("%1. due %2").arg(i.number).arg(DateTimes::dateText(i.due)), 2},
-                            {i.amount.formatGrouped(), 1, Qt::AlignRight},
-                            {i.invoiceNumber ? text("invoice %1").arg(*i.invoiceNumber) : QString(), 2}},
-                           Line);
+        record << Doc::row(
+            {{w.translate("ContractDocuments", "%1. due %2").arg(i.number).arg(DateTimes::dateText(i.due)), 2},
+             {i.amount.formatGrouped(), 1, Qt::AlignRight},
+             {i.invoiceNumber ? w.translate("ContractDocuments", "invoice %1").arg(*i.invoiceNumber) : QString(), 2}},
+            Line);
     record.last().style.spaceAfter = 6;
     return record;
 }
 
 Doc::Document opened(const Papers& p, const QString& title)
 {
+    const DocumentWords& w = p.words;
     Doc::Document doc;
     doc.title = title;
-    doc.body << BookingDocuments::letterheadOf(p.company, title) << BookingDocuments::addressOf(p.holder);
-    doc.body << Doc::Record{Doc::field(text("Date:"), DateTimes::dateText(p.date), LabelWidth, Line)};
+    doc.body << BookingDocuments::letterheadOf(p.company, title, w) << BookingDocuments::addressOf(p.holder);
+    doc.body << Doc::Record{
+        Doc::field(w.translate("ContractDocuments", "Date:"), DateTimes::dateText(p.date), LabelWidth, Line)};
     return doc;
 }
 
@@ -96,10 +100,11 @@ Result<BookingDocuments::Customer> holder(const QSqlDatabase& db, int customerId
 {
     QSqlQuery q(db);
     QString error;
-    if (!Sql::exec(q,
-                   QStringLiteral("SELECT Name, HouseName, Street, Area, Town, PostCode, EmailAddress FROM Customer "
-                                  "WHERE ID = ?"),
-                   {customerId}, &error))
+    if (!Sql::exec(
+            q,
+            QStringLiteral("SELECT Name, HouseName, Street, Area, Town, PostCode, EmailAddress, Language FROM Customer "
+                           "WHERE ID = ?"),
+            {customerId}, &error))
         return databaseFailure(error);
     BookingDocuments::Customer c;
     if (q.next()) {
@@ -110,6 +115,7 @@ Result<BookingDocuments::Customer> holder(const QSqlDatabase& db, int customerId
         c.town = textOf(q.value(4));
         c.postcode = textOf(q.value(5));
         c.emailAddress = textOf(q.value(6));
+        c.language = textOf(q.value(7));
     }
     return c;
 }
@@ -129,6 +135,10 @@ Result<Papers> load(const QSqlDatabase& db, int contractId, const QDate& today)
     if (!addressee)
         return addressee.failure();
     p.holder = *addressee;
+    const auto language = DocumentLanguage::office(db);
+    if (!language)
+        return language.failure();
+    p.words = DocumentLanguage::wordsFor(addressee->language, *language);
     p.date = today;
     p.renews = contract->renewedFrom;
     return p;
@@ -136,59 +146,73 @@ Result<Papers> load(const QSqlDatabase& db, int contractId, const QDate& today)
 
 Doc::Document contract(const Papers& p)
 {
-    Doc::Document doc = opened(p, text("CONTRACT"));
-    doc.body << Doc::Record{Doc::text(text("%1 lets to %2 the berth(s) below for the days below, on the office's "
-                                           "terms that follow.")
-                                          .arg(p.company.name.simplified(), p.holder.name.simplified()),
-                                      {.spaceAfter = 6})};
-    doc.body << particulars(p) << price(p.contract) << plan(p.contract);
+    const DocumentWords& w = p.words;
+    Doc::Document doc = opened(p, w.translate("ContractDocuments", "CONTRACT"));
+    doc.body << Doc::Record{Doc::text(
+        w.translate("ContractDocuments", "%1 lets to %2 the berth(s) below for the days below, on the office's "
+                                         "terms that follow.")
+            .arg(p.company.name.simplified(), p.holder.name.simplified()),
+        {.spaceAfter = 6})};
+    doc.body << particulars(p) << price(p.contract, p.words) << plan(p.contract, p.words);
     if (!p.contract.notes.trimmed().isEmpty())
-        doc.body << BookingDocuments::paragraphsOf(text("Notes:"), p.contract.notes, LabelWidth);
+        doc.body << BookingDocuments::paragraphsOf(w.translate("ContractDocuments", "Notes:"), p.contract.notes,
+                                                   LabelWidth);
     if (!p.company.terms.trimmed().isEmpty()) {
-        doc.body << Doc::Record{Doc::text(text("Terms"), Bold)};
+        doc.body << Doc::Record{Doc::text(w.translate("ContractDocuments", "Terms"), Bold)};
         doc.body << BookingDocuments::paragraphsOf(QString(), p.company.terms, 0);
     }
-    doc.body << Doc::Record{Doc::space(18),
-                            Doc::text(text("For the holder"), Bold),
-                            Doc::text(BookingDocuments::signatureLine(), Line),
-                            Doc::space(18),
-                            Doc::text(text("For %1").arg(p.company.name.simplified()), Bold),
-                            Doc::text(BookingDocuments::signatureLine(), Line)};
+    doc.body << Doc::Record{
+        Doc::space(18),
+        Doc::text(w.translate("ContractDocuments", "For the holder"), Bold),
+        Doc::text(BookingDocuments::signatureLine(w), Line),
+        Doc::space(18),
+        Doc::text(w.translate("ContractDocuments", "For %1").arg(p.company.name.simplified()), Bold),
+        Doc::text(BookingDocuments::signatureLine(w), Line)};
     return doc;
 }
 
 Doc::Document renewalLetter(const Papers& p)
 {
-    Doc::Document doc = opened(p, text("CONTRACT RENEWAL"));
+    const DocumentWords& w = p.words;
+    Doc::Document doc = opened(p, w.translate("ContractDocuments", "CONTRACT RENEWAL"));
     const ContractRecord& c = p.contract;
     doc.body << Doc::Record{
-        Doc::text(text("Dear %1,").arg(p.holder.name.simplified()), {.spaceAfter = 6}),
-        Doc::text(text("Your contract %1 for %2 comes to its end. We are pleased to renew it from %3 to %4 at %5, "
-                       "payable as below.")
-                      .arg(p.renews)
-                      .arg(c.berths.join(QStringLiteral(", ")), DateTimes::dateText(c.firstDay),
-                           DateTimes::dateText(c.lastDay), c.total.formatGrouped()),
-                  {.spaceAfter = 6})};
-    doc.body << particulars(p) << price(c) << plan(c);
-    doc.body << Doc::Record{Doc::text(text("Yours sincerely,"), {.spaceAfter = 18}),
+        Doc::text(w.translate("ContractDocuments", "Dear %1,").arg(p.holder.name.simplified()), {.spaceAfter = 6}),
+        Doc::text(
+            w.translate("ContractDocuments",
+                        "Your contract %1 for %2 comes to its end. We are pleased to renew it from %3 to %4 at %5, "
+                        "payable as below.")
+                .arg(p.renews)
+                .arg(c.berths.join(QStringLiteral(", ")), DateTimes::dateText(c.firstDay),
+                     DateTimes::dateText(c.lastDay), c.total.formatGrouped()),
+            {.spaceAfter = 6})};
+    doc.body << particulars(p) << price(c, p.words) << plan(c, p.words);
+    doc.body << Doc::Record{Doc::text(w.translate("ContractDocuments", "Yours sincerely,"), {.spaceAfter = 18}),
                             Doc::text(p.company.name.simplified(), Line)};
     return doc;
 }
 
 Doc::Document instalmentInvoice(const Papers& p, const ContractPlan::Instalment& i)
 {
-    Doc::Document doc = opened(p, text("INVOICE"));
+    const DocumentWords& w = p.words;
+    Doc::Document doc = opened(p, w.translate("ContractDocuments", "INVOICE"));
     const ContractRecord& c = p.contract;
     doc.body << Doc::Record{
-        Doc::field(text("Invoice No:"), i.invoiceNumber ? QString::number(*i.invoiceNumber) : text("not issued"),
+        Doc::field(w.translate("ContractDocuments", "Invoice No:"),
+                   i.invoiceNumber ? QString::number(*i.invoiceNumber) : w.translate("ContractDocuments", "not issued"),
                    LabelWidth, Line),
-        Doc::field(text("Instalment:"),
-                   text("%1 of %2, due %3").arg(i.number).arg(c.plan.size()).arg(DateTimes::dateText(i.due)),
+        Doc::field(w.translate("ContractDocuments", "Instalment:"),
+                   w.translate("ContractDocuments", "%1 of %2, due %3")
+                       .arg(i.number)
+                       .arg(c.plan.size())
+                       .arg(DateTimes::dateText(i.due)),
                    LabelWidth, {.spaceAfter = 6})};
     doc.body << particulars(p);
-    doc.body << Doc::Record{Doc::text(text("Amount"), Bold), amountRow(text("This instalment:"), i.amount),
-                            amountRow(text("Contract total:"), c.total), amountRow(text("Paid so far:"), c.paid),
-                            amountRow(text("Balance of the contract:"), c.balance())};
+    doc.body << Doc::Record{Doc::text(w.translate("ContractDocuments", "Amount"), Bold),
+                            amountRow(w.translate("ContractDocuments", "This instalment:"), i.amount),
+                            amountRow(w.translate("ContractDocuments", "Contract total:"), c.total),
+                            amountRow(w.translate("ContractDocuments", "Paid so far:"), c.paid),
+                            amountRow(w.translate("ContractDocuments", "Balance of the contract:"), c.balance())};
     return doc;
 }
 
@@ -219,9 +243,6 @@ Result<Queued> queueRenewalLetters(const QSqlDatabase& db, const QList<int>& con
     const auto office = company(db);
     if (!office)
         return office.failure();
-    const auto wording = MailTemplates::load(db, Outbox::Kinds::RenewalLetter);
-    if (!wording)
-        return wording.failure();
     Queued result;
     QList<Outbox::Item> items;
     for (const int id : contractIds) {
@@ -238,6 +259,9 @@ Result<Queued> queueRenewalLetters(const QSqlDatabase& db, const QList<int>& con
             result.left << id;
             continue;
         }
+        const auto wording = MailTemplates::loadFor(db, Outbox::Kinds::RenewalLetter, to->language);
+        if (!wording)
+            return wording.failure();
         Outbox::Item item;
         item.customerId = contract->customerId;
         item.kind = Outbox::Kinds::RenewalLetter;
@@ -280,7 +304,9 @@ Status saveTerms(const QSqlDatabase& db, const QString& loaded, const QString& m
                  std::optional<FieldChanges::Merge<QString>>* merge)
 {
     if (mine.size() > MaxTermsLength)
-        return refused(text("The contract terms run to at most %1 characters.").arg(MaxTermsLength));
+        return refused(
+            QCoreApplication::translate("ContractDocuments", "The contract terms run to at most %1 characters.")
+                .arg(MaxTermsLength));
     Sql::Transaction tx(db, true);
     if (!tx.started())
         return databaseFailure(tx.error());
@@ -289,7 +315,7 @@ Status saveTerms(const QSqlDatabase& db, const QString& loaded, const QString& m
         return theirs.failure();
     FieldChanges::Merge<QString> merging(loaded, *theirs, mine);
     merging.field(
-        text("Contract terms:"), [](const QString& t) { return t; },
+        QCoreApplication::translate("ContractDocuments", "Contract terms:"), [](const QString& t) { return t; },
         [](QString& into, const QString& from) { into = from; }, [](const QString& t) { return t; });
     const auto written = FieldChanges::toWrite(merging, merge);
     if (!written)

@@ -17,8 +17,9 @@ struct Papers
     BookingDocuments::Company company; // terms: the contract terms
     BookingDocuments::Customer holder;
     ContractRecord contract;
-    QDate date;     // the day it is written
-    int renews = 0; // a renewal letter: the contract it renews
+    QDate date;                                // the day it is written
+    int renews = 0;                            // a renewal letter: the contract it renews
+    DocumentWords words{QStringLiteral("en")}; // the holder's language, else the office's, else English
 };
 
 /// The office's details and contract terms (the first company row); empty texts without one.

@@ -67,13 +67,14 @@ Result<QList<Due>> due(const QSqlDatabase& db, const QDate& first, const QDate& 
         termsOf.insert(b.berthId, b);
 
     if (!Sql::exec(q,
-                   QStringLiteral("SELECT K.ID, K.CustomerID, C.Name, C.HouseName, C.Street, C.Area, C.Town, "
-                                  "C.PostCode, C.EmailAddress, K.BoatID, BO.Name, BO.LengthCm, K.TermID, T.Name, "
-                                  "K.FirstDay, K.LastDay, K.Hire, K.Total, K.Paid, (SELECT COUNT(*) FROM "
-                                  "ContractInstalment I WHERE I.ContractID = K.ID) FROM Contract K LEFT JOIN Customer "
-                                  "C ON C.ID = K.CustomerID LEFT JOIN Boat BO ON BO.ID = K.BoatID LEFT JOIN "
-                                  "ContractTerm T ON T.ID = K.TermID WHERE K.Cancelled = 0 AND K.LastDay BETWEEN ? "
-                                  "AND ? AND %1 ORDER BY K.LastDay, K.ID")
+                   QStringLiteral(
+                       "SELECT K.ID, K.CustomerID, C.Name, C.HouseName, C.Street, C.Area, C.Town, "
+                       "C.PostCode, C.EmailAddress, K.BoatID, BO.Name, BO.LengthCm, K.TermID, T.Name, "
+                       "K.FirstDay, K.LastDay, K.Hire, K.Total, K.Paid, (SELECT COUNT(*) FROM "
+                       "ContractInstalment I WHERE I.ContractID = K.ID), C.Language FROM Contract K LEFT JOIN Customer "
+                       "C ON C.ID = K.CustomerID LEFT JOIN Boat BO ON BO.ID = K.BoatID LEFT JOIN "
+                       "ContractTerm T ON T.ID = K.TermID WHERE K.Cancelled = 0 AND K.LastDay BETWEEN ? "
+                       "AND ? AND %1 ORDER BY K.LastDay, K.ID")
                        .arg(QLatin1String(Unrenewed)),
                    {Sql::dayValue(first), Sql::dayValue(last)}, &error))
         return databaseFailure(error);
@@ -104,6 +105,7 @@ Result<QList<Due>> due(const QSqlDatabase& db, const QDate& first, const QDate& 
         const Money total = Money::fromDb(next());
         d.balance = total - Money::fromDb(next());
         d.instalments = std::clamp(next().toInt(), 1, ContractPlan::MostInstalments);
+        d.holder.language = next().toString();
         QList<TermPricing::BerthTerms> priced;
         for (const auto& [id, name] : berthsOf.value(d.contractId)) {
             d.berthIds << id;
@@ -156,6 +158,9 @@ Result<QList<Renewed>> renew(const QSqlDatabase& db, const QList<Due>& chosen, c
     made.reserve(chosen.size());
     QList<Doc::Document> letters;
     letters.reserve(chosen.size());
+    const auto officeLanguage = DocumentLanguage::office(db);
+    if (!officeLanguage)
+        return officeLanguage.failure();
     ContractDocuments::Papers papers;
     papers.company = *office;
     papers.date = now.date();
@@ -180,6 +185,7 @@ Result<QList<Renewed>> renew(const QSqlDatabase& db, const QList<Due>& chosen, c
         c.total = charged.total;
         c.plan = ContractPlan::split(c.total, d.instalments, c.firstDay, c.lastDay);
         papers.holder = d.holder;
+        papers.words = DocumentLanguage::wordsFor(d.holder.language, *officeLanguage);
         papers.contract = c;
         papers.renews = d.contractId;
         letters << ContractDocuments::renewalLetter(papers);

@@ -272,6 +272,10 @@ QString upgradeToRequests(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("requests"));
 }
+QString upgradeToLanguages(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("languages"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -306,7 +310,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToBulkImport},
                             {upgradeToImportSpeed},
                             {upgradeToApprovals2},
-                            {upgradeToRequests}};
+                            {upgradeToRequests},
+                            {upgradeToLanguages}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

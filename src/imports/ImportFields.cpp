@@ -54,6 +54,7 @@ QList<Field> fields(Kind kind)
                 {QStringLiteral("mobileNo"), QCoreApplication::translate("ImportFields", "Mobile"), false},
                 {QStringLiteral("email"), QCoreApplication::translate("ImportFields", "E-mail"), false},
                 {QStringLiteral("notes"), QCoreApplication::translate("ImportFields", "Notes"), false},
+                {QStringLiteral("language"), QCoreApplication::translate("ImportFields", "Language"), false},
                 {QStringLiteral("boatRef"), QCoreApplication::translate("ImportFields", "Boat reference"), false},
                 {QStringLiteral("boatName"), QCoreApplication::translate("ImportFields", "Boat name"), false},
                 {QStringLiteral("registration"), QCoreApplication::translate("ImportFields", "Registration"), false},

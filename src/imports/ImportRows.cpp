@@ -3,6 +3,7 @@
 #include "berths/BerthImport.h"
 #include "bookings/BookingImport.h"
 #include "bookings/Ledger.h"
+#include "core/DocumentLanguage.h"
 #include "core/ImportTags.h"
 #include "core/InputParsing.h"
 #include "core/SqlHelpers.h"
@@ -145,6 +146,15 @@ Result<Row> Rows::customer(Row row)
     record.mobileNo = cell(QStringLiteral("mobileNo"));
     record.emailAddress = email;
     record.notes = cell(QStringLiteral("notes"));
+    // "de", "German", "Deutsch": a language we do not speak refuses the row, rather than letters going out in
+    // another language than the old system's.
+    const QString language = cell(QStringLiteral("language"));
+    const std::optional<QString> code = DocumentLanguage::parse(language);
+    if (!code)
+        return refusedRow(row,
+                          QCoreApplication::translate("ImportRun", "\"%1\" is not a language documents are written in.")
+                              .arg(language));
+    record.language = *code;
     for (const auto& field : PeopleFields::Customer)
         if (field.maxLength > 0 && (record.*field.member).size() > field.maxLength)
             return refusedRow(row, QCoreApplication::translate("ImportRun", "%1 is longer than %2 characters.")
@@ -218,7 +228,8 @@ Result<Row> Rows::customer(Row row)
                  {u"telNo", &CustomerRecord::telNo},
                  {u"mobileNo", &CustomerRecord::mobileNo},
                  {u"email", &CustomerRecord::emailAddress},
-                 {u"notes", &CustomerRecord::notes}})
+                 {u"notes", &CustomerRecord::notes},
+                 {u"language", &CustomerRecord::language}})
             if (!(record.*member).isEmpty())
                 mine.*member = record.*member;
         mine.name = record.name;

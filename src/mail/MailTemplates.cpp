@@ -1,5 +1,6 @@
 #include "mail/MailTemplates.h"
 
+#include "core/Languages.h"
 #include "core/SqlHelpers.h"
 #include "mail/Outbox.h"
 
@@ -53,41 +54,41 @@ QStringList placeholders()
             QStringLiteral("{Company}"),      QStringLiteral("{CompanyPhone}")};
 }
 
-Template defaultTemplate(const QString& kind)
+Template defaultTemplate(const QString& kind, const DocumentWords& words)
 {
     if (kind == Outbox::Kinds::Confirmation)
-        return {QCoreApplication::translate("MailTemplates", "Your booking {ConfirmationNo} at {Company}"),
-                QCoreApplication::translate(
+        return {words.translate("MailTemplates", "Your booking {ConfirmationNo} at {Company}"),
+                words.translate(
                     "MailTemplates",
                     "Dear {CustomerName},\n\nThank you for booking with us. We look forward to welcoming you from "
                     "{Arrival} to {Departure} on berth {Berths}.\n\nYour booking confirmation is attached. The total "
                     "is {Total}; {DepositDue} is due by {DueBy}.\n\nIf anything is not as you expected, just reply "
                     "to this message or call us on {CompanyPhone}.\n\nKind regards,\n{Company}")};
     if (kind == Outbox::Kinds::Invoice)
-        return {QCoreApplication::translate("MailTemplates", "Your invoice from {Company}"),
-                QCoreApplication::translate(
+        return {words.translate("MailTemplates", "Your invoice from {Company}"),
+                words.translate(
                     "MailTemplates",
                     "Dear {CustomerName},\n\nPlease find attached the invoice for your stay from {Arrival} to "
                     "{Departure} (booking {ConfirmationNo}). The total is {Total}, of which {Paid} has been paid; "
                     "{Balance} remains.\n\nKind regards,\n{Company}")};
     if (kind == Outbox::Kinds::DepositReminder)
-        return {QCoreApplication::translate("MailTemplates", "Deposit for your booking {ConfirmationNo}"),
-                QCoreApplication::translate(
+        return {words.translate("MailTemplates", "Deposit for your booking {ConfirmationNo}"),
+                words.translate(
                     "MailTemplates",
                     "Dear {CustomerName},\n\nA friendly reminder that the deposit of {AmountDue} for your stay from "
                     "{Arrival} to {Departure} is due by {DueBy}. If you have already paid, thank you, and please "
                     "ignore this message.\n\nKind regards,\n{Company}\n{CompanyPhone}")};
     if (kind == Outbox::Kinds::BalanceReminder)
-        return {QCoreApplication::translate("MailTemplates", "Balance for your stay from {Arrival}"),
-                QCoreApplication::translate(
-                    "MailTemplates",
-                    "Dear {CustomerName},\n\nYour stay with us from {Arrival} to {Departure} is coming up. The "
-                    "balance of {AmountDue} is due by {DueBy}. If you have already paid, thank you, and please "
-                    "ignore this message.\n\nWe look forward to seeing you.\n\nKind regards,\n{Company}\n"
-                    "{CompanyPhone}")};
+        return {
+            words.translate("MailTemplates", "Balance for your stay from {Arrival}"),
+            words.translate("MailTemplates",
+                            "Dear {CustomerName},\n\nYour stay with us from {Arrival} to {Departure} is coming up. The "
+                            "balance of {AmountDue} is due by {DueBy}. If you have already paid, thank you, and please "
+                            "ignore this message.\n\nWe look forward to seeing you.\n\nKind regards,\n{Company}\n"
+                            "{CompanyPhone}")};
     if (kind == Outbox::Kinds::WaitingOffer)
-        return {QCoreApplication::translate("MailTemplates", "A berth has come free at {Company}"),
-                QCoreApplication::translate(
+        return {words.translate("MailTemplates", "A berth has come free at {Company}"),
+                words.translate(
                     "MailTemplates",
                     "Dear {CustomerName},\n\nGood news: a berth has come free for the dates you asked about, "
                     "{Arrival} to {Departure}. Please call us on {CompanyPhone} or reply to this message soon if "
@@ -95,8 +96,8 @@ Template defaultTemplate(const QString& kind)
                     "{Company}")};
     // A contract's term fills {Arrival} and {Departure}, its price {Total}.
     if (kind == Outbox::Kinds::RenewalLetter)
-        return {QCoreApplication::translate("MailTemplates", "Renewal of your contract for {Berths}"),
-                QCoreApplication::translate(
+        return {words.translate("MailTemplates", "Renewal of your contract for {Berths}"),
+                words.translate(
                     "MailTemplates",
                     "Dear {CustomerName},\n\nYour contract for berth {Berths} is renewed from {Arrival} to "
                     "{Departure} at {Total}. The letter attached gives the details and the instalments.\n\nIf you "
@@ -134,22 +135,62 @@ QStringList unknownPlaceholders(const QString& text)
     return unknown;
 }
 
-Result<Template> load(const QSqlDatabase& db, const QString& kind)
+namespace {
+// Where the office's wording of a language is kept: the old table for its own language, a row of its own otherwise.
+Result<bool> isOffice(const QSqlDatabase& db, const QString& language)
+{
+    const Result<QString> office = DocumentLanguage::office(db);
+    if (!office)
+        return office.failure();
+    return *office == language;
+}
+} // namespace
+
+Result<Template> load(const QSqlDatabase& db, const QString& kind, const QString& language)
 {
     QSqlQuery q(db);
     QString error;
-    if (!Sql::exec(q, QStringLiteral("SELECT Subject, Body FROM MailTemplate WHERE Kind = ?"), {kind}, &error))
+    if (!Sql::exec(q, QStringLiteral("SELECT Subject, Body FROM MailTemplateText WHERE Kind = ? AND Language = ?"),
+                   {kind, language}, &error))
         return databaseFailure(error);
-    if (!q.next())
-        return defaultTemplate(kind);
-    return Template{q.value(0).toString(), q.value(1).toString()};
+    if (q.next())
+        return Template{q.value(0).toString(), q.value(1).toString()};
+    const Result<bool> office = isOffice(db, language);
+    if (!office)
+        return office.failure();
+    if (*office) {
+        if (!Sql::exec(q, QStringLiteral("SELECT Subject, Body FROM MailTemplate WHERE Kind = ?"), {kind}, &error))
+            return databaseFailure(error);
+        if (q.next())
+            return Template{q.value(0).toString(), q.value(1).toString()};
+    }
+    return defaultTemplate(kind, DocumentWords(language));
 }
 
-Status save(const QSqlDatabase& db, const QString& kind, const Template& edited)
+Result<Template> load(const QSqlDatabase& db, const QString& kind)
+{
+    const Result<QString> office = DocumentLanguage::office(db);
+    if (!office)
+        return office.failure();
+    return load(db, kind, *office);
+}
+
+Result<Template> loadFor(const QSqlDatabase& db, const QString& kind, const QString& customerLanguage)
+{
+    const Result<QString> office = DocumentLanguage::office(db);
+    if (!office)
+        return office.failure();
+    return load(db, kind, DocumentLanguage::resolve(customerLanguage, *office));
+}
+
+Status save(const QSqlDatabase& db, const QString& kind, const Template& edited, const QString& language)
 {
     if (!kinds().contains(kind))
         return refused(
             QCoreApplication::translate("MailTemplates", "There is no kind of message called %1.").arg(kind));
+    if (!Languages::known(language))
+        return refused(
+            QCoreApplication::translate("MailTemplates", "There is no language with the code \"%1\".").arg(language));
     if (edited.subject.trimmed().isEmpty())
         return refused(QCoreApplication::translate("MailTemplates", "The subject may not be empty."));
     if (edited.subject.contains(u'\n') || edited.subject.contains(u'\r'))
@@ -160,8 +201,19 @@ Status save(const QSqlDatabase& db, const QString& kind, const Template& edited)
             QCoreApplication::translate("MailTemplates",
                                         "The template holds what is not a placeholder: %1.\nThe placeholders are: %2")
                 .arg(unknown.join(QStringLiteral(", ")), placeholders().join(QStringLiteral(" "))));
+    const Result<bool> office = isOffice(db, language);
+    if (!office)
+        return office.failure();
     QString error;
     const bool done = Sql::inTransaction(db, &error, [&] {
+        if (!Sql::exec(db, QStringLiteral("DELETE FROM MailTemplateText WHERE Kind = ? AND Language = ?"),
+                       {kind, language}, &error))
+            return false;
+        if (!*office)
+            return Sql::exec(db,
+                             QStringLiteral("INSERT INTO MailTemplateText (Kind, Language, Subject, Body) VALUES "
+                                            "(?, ?, ?, ?)"),
+                             {kind, language, edited.subject, edited.body}, &error);
         return Sql::exec(db, QStringLiteral("DELETE FROM MailTemplate WHERE Kind = ?"), {kind}, &error) &&
                Sql::exec(db, QStringLiteral("INSERT INTO MailTemplate (Kind, Subject, Body) VALUES (?, ?, ?)"),
                          {kind, edited.subject, edited.body}, &error);
@@ -171,12 +223,28 @@ Status save(const QSqlDatabase& db, const QString& kind, const Template& edited)
     return Done{};
 }
 
-Status reset(const QSqlDatabase& db, const QString& kind)
+Status reset(const QSqlDatabase& db, const QString& kind, const QString& language)
 {
+    const Result<bool> office = isOffice(db, language);
+    if (!office)
+        return office.failure();
     QString error;
-    if (!Sql::exec(db, QStringLiteral("DELETE FROM MailTemplate WHERE Kind = ?"), {kind}, &error))
+    const bool done = Sql::inTransaction(db, &error, [&] {
+        return Sql::exec(db, QStringLiteral("DELETE FROM MailTemplateText WHERE Kind = ? AND Language = ?"),
+                         {kind, language}, &error) &&
+               (!*office || Sql::exec(db, QStringLiteral("DELETE FROM MailTemplate WHERE Kind = ?"), {kind}, &error));
+    });
+    if (!done)
         return databaseFailure(error);
     return Done{};
+}
+
+Result<bool> edited(const QSqlDatabase& db, const QString& kind, const QString& language)
+{
+    const Result<Template> stored = load(db, kind, language);
+    if (!stored)
+        return stored.failure();
+    return !(*stored == defaultTemplate(kind, DocumentWords(language)));
 }
 
 Template fill(const Template& wording, const QMap<QString, QString>& values)

@@ -3,6 +3,7 @@
 #include "outputs/WebBookSettings.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace WebBookMenu {
 
@@ -19,11 +20,17 @@ bool succeeded(Services& services, const Status& outcome)
 
 bool createPage(Services& services, const QString& action, const QString& email, const QString& templatePath)
 {
-    const auto page = WebBookPage::page(action, email, services.clock.now().date().year(), templatePath);
-    if (!page)
+    // Checked before the file is asked for: a page that cannot be made asks nothing.
+    if (const auto page = WebBookPage::page(action, email, services.clock.now().date().year(), templatePath); !page)
         return succeeded(services, page.failure());
     const QString path = services.files.choose(WebBookPage::saveRequest());
-    return !path.isEmpty() && succeeded(services, WebBookPage::save(path, *page));
+    if (path.isEmpty())
+        return false;
+    // The English page where the office chose, each other language's beside it.
+    const QFileInfo chosen(path);
+    const auto pages =
+        WebBookPage::pages(action, email, services.clock.now().date().year(), chosen.fileName(), templatePath);
+    return succeeded(services, pages ? WebBookPage::saveAll(chosen.absolutePath(), *pages) : Status(pages.failure()));
 }
 
 void createStoredPage(Services& services)

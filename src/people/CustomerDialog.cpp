@@ -1,12 +1,16 @@
 #include "people/CustomerDialog.h"
 
+#include "core/DocumentLanguage.h"
+#include "core/Languages.h"
 #include "core/Seams.h"
 #include "core/ui/OldReference.h"
 #include "people/BoatDialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -41,6 +45,16 @@ CustomerDialog::CustomerDialog(Services& services, QWidget* parent)
     m_chkClubMember->setObjectName(QStringLiteral("chkClubMember"));
     fields()->addWidget(m_chkClubMember, form().nextRow(), 1);
     m_txtOldRef = OldReference::addTo(fields(), form().nextRow() + 1, area);
+    // What the office writes to this customer in: the confirmation, invoices, reminders and e-mails.
+    m_cboLanguage = new QComboBox(area);
+    m_cboLanguage->setObjectName(QStringLiteral("cboLanguage"));
+    m_cboLanguage->addItem(DocumentLanguage::caption(QString()), QString());
+    for (const Languages::Language& language : Languages::all())
+        m_cboLanguage->addItem(DocumentLanguage::caption(language.code), language.code);
+    auto* languageLabel = new QLabel(tr("Document lan&guage:"), area);
+    languageLabel->setBuddy(m_cboLanguage);
+    fields()->addWidget(languageLabel, form().nextRow() + 2, 0);
+    fields()->addWidget(m_cboLanguage, form().nextRow() + 2, 1);
 
     auto* boats = new QGroupBox(tr("Boats and vehicles"), area);
     boats->setObjectName(QStringLiteral("fraBoats"));
@@ -72,6 +86,7 @@ CustomerRecord CustomerDialog::typed() const
 {
     CustomerRecord record = form().typed();
     record.clubMember = m_chkClubMember->isChecked();
+    record.language = m_cboLanguage->currentData().toString();
     return record;
 }
 
@@ -79,6 +94,10 @@ void CustomerDialog::showRecord(const CustomerRecord& record)
 {
     form().showRecord(record);
     m_chkClubMember->setChecked(record.clubMember);
+    // A code stored by another program that we do not speak stays as it is, listed by its code.
+    if (m_cboLanguage->findData(record.language) < 0)
+        m_cboLanguage->addItem(record.language, record.language);
+    m_cboLanguage->setCurrentIndex(m_cboLanguage->findData(record.language));
     OldReference::show(m_txtOldRef, m_services.db(), QStringLiteral("Customer"), id());
     fillBoats();
 }

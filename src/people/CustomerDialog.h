@@ -4,6 +4,7 @@
 #include "people/PersonDialog.h"
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -30,6 +31,7 @@ private:
 
     Services& m_services;
     QCheckBox* m_chkClubMember;
+    QComboBox* m_cboLanguage;
     QLineEdit* m_txtOldRef; // the customer's reference in the office's previous records, when imported
     QPushButton* m_cmdAddBoat;
     QPushButton* m_cmdEditBoat;

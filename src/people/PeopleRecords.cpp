@@ -1,5 +1,6 @@
 #include "people/PeopleRecords.h"
 
+#include "core/DocumentLanguage.h"
 #include "core/Removal.h"
 #include "core/SearchText.h"
 
@@ -21,7 +22,8 @@ template <typename Record, std::size_t N> QStringList columns(const PersonField<
         columns << QString::fromUtf16(field.column);
     return columns << QStringLiteral("Notes");
 }
-const QStringList CustomerColumns = columns(PeopleFields::Customer) << QStringLiteral("ClubMember");
+const QStringList CustomerColumns = columns(PeopleFields::Customer)
+                                    << QStringLiteral("ClubMember") << QStringLiteral("Language");
 const QStringList OwnerColumns = columns(PeopleFields::Owner);
 
 // An empty box is stored as an empty text: a default-constructed QString would bind as Null.
@@ -51,7 +53,10 @@ Record fromValues(const QVariantList& values, const PersonField<Record> (&fields
 
 QVariantList values(const CustomerRecord& r)
 {
-    return values(r, PeopleFields::Customer) << (r.clubMember ? 1 : 0);
+    // No language is Null: the office's, whichever it is when the letter is written.
+    return values(r, PeopleFields::Customer)
+           << (r.clubMember ? 1 : 0)
+           << (r.language.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(r.language));
 }
 QVariantList values(const OwnerRecord& r)
 {
@@ -183,7 +188,8 @@ Result<CustomerRecord> load(const QSqlDatabase& db, int id)
     if (!v)
         return v.failure();
     CustomerRecord r = fromValues(*v, PeopleFields::Customer);
-    r.clubMember = v->constLast().toInt() != 0; // older files store True as -1
+    r.clubMember = v->at(v->size() - 2).toInt() != 0; // older files store True as -1
+    r.language = v->constLast().toString();
     return r;
 }
 
@@ -217,6 +223,8 @@ FieldChanges::Merge<CustomerRecord> merged(const CustomerRecord& seen, const Cus
         return on ? QCoreApplication::translate("PeopleRecords", "yes")
                   : QCoreApplication::translate("PeopleRecords", "no");
     });
+    merge.field(QCoreApplication::translate("PeopleRecords", "Document language:"), &CustomerRecord::language,
+                DocumentLanguage::caption);
     return merge;
 }
 

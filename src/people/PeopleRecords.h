@@ -26,6 +26,7 @@ struct CustomerRecord
     QString notes;
     bool clubMember = false;
     QString membershipNo;
+    QString language; // what the office writes to them in ("de"); empty: the office's own
     bool operator==(const CustomerRecord&) const = default;
 };
 

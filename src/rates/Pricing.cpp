@@ -156,7 +156,7 @@ Price priceStay(const QList<Season>& seasons, const QList<BerthRates>& berths, c
     return price;
 }
 
-QString countText(const Line& line)
+QString countText(const Line& line, const DocumentWords& words)
 {
     const bool one = line.count == 1;
     const char* text = nullptr;
@@ -175,7 +175,7 @@ QString countText(const Line& line)
         text = one ? QT_TRANSLATE_NOOP("Pricing", "%1 month") : QT_TRANSLATE_NOOP("Pricing", "%1 months");
         break;
     }
-    return QCoreApplication::translate("Pricing", text).arg(line.count);
+    return words.translate("Pricing", text).arg(line.count);
 }
 
 Status checkSeason(const Season& season)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DocumentLanguage.h"
 #include "core/Money.h"
 #include "core/Result.h"
 
@@ -101,7 +102,7 @@ Price priceStay(const QList<Season>& seasons, const QList<BerthRates>& berths, c
                 std::optional<int> boatLengthCm = std::nullopt);
 
 /// "2 nights", "1 week": a line's count and unit as the breakdown shows them.
-QString countText(const Line& line);
+QString countText(const Line& line, const DocumentWords& words = DocumentWords::interface());
 
 /// Refusals of a rate table before it is saved: a season ending before it starts, a yearly season longer than a
 /// year, a rate below zero or above £1,000,000, two seasons of one priority that share a night (named both).

@@ -9,6 +9,7 @@
 #include "core/ui/FocusNextControl.h"
 #include "rates/Pricing.h"
 #include "shell/CompanyMailPanel.h"
+#include "shell/DocumentLanguageDialog.h"
 #include "staff/ApprovalDialog.h"
 
 #include <QComboBox>
@@ -149,6 +150,7 @@ CompanyDialog::CompanyDialog(Services& services, QWidget* parent) : QDialog(pare
     buttons->addWidget(cmdMail);
     buttons->addWidget(HolderShareDialog::opener(m_services, this));
     buttons->addWidget(ContractTermsPanel::button(m_services, this));
+    buttons->addWidget(DocumentLanguageDialog::opener(m_services, this));
     buttons->addStretch(1);
     buttons->addWidget(cmdClose);
 

@@ -1,7 +1,9 @@
 #include "shell/MailTemplatesDialog.h"
 
 #include "bookings/BookingMail.h"
+#include "core/DocumentLanguage.h"
 #include "core/EventLog.h"
+#include "core/Languages.h"
 #include "core/Seams.h"
 #include "core/ui/WindowPlacement.h"
 #include "mail/MailSettings.h"
@@ -25,6 +27,13 @@ MailTemplatesDialog::MailTemplatesDialog(Services& services, QWidget* parent) : 
     m_cboKind->setObjectName(QStringLiteral("cboKind"));
     for (const QString& kind : MailTemplates::kinds())
         m_cboKind->addItem(MailTemplates::kindCaption(kind), kind);
+    m_cboLanguage = new QComboBox(this);
+    m_cboLanguage->setObjectName(QStringLiteral("cboLanguage"));
+    for (const Languages::Language& language : Languages::all())
+        m_cboLanguage->addItem(DocumentLanguage::caption(language.code), language.code);
+    if (const Result<QString> office = DocumentLanguage::office(services.db()); office)
+        m_cboLanguage->setCurrentIndex(std::max(0, m_cboLanguage->findData(*office)));
+    m_shownLanguage = m_cboLanguage->currentIndex();
     m_txtSubject = new QLineEdit(this);
     m_txtSubject->setObjectName(QStringLiteral("txtSubject"));
     m_txtBody = new QPlainTextEdit(this);
@@ -66,7 +75,8 @@ MailTemplatesDialog::MailTemplatesDialog(Services& services, QWidget* parent) : 
         b->setAutoDefault(false);
     connect(cmdSave, &QPushButton::clicked, this, [this] { save(); });
     connect(cmdReset, &QPushButton::clicked, this, [this] {
-        const auto wording = MailTemplates::defaultTemplate(m_cboKind->currentData().toString());
+        const auto wording =
+            MailTemplates::defaultTemplate(m_cboKind->currentData().toString(), DocumentWords(languageShown()));
         m_txtSubject->setText(wording.subject);
         m_txtBody->setPlainText(wording.body);
     });
@@ -84,9 +94,21 @@ MailTemplatesDialog::MailTemplatesDialog(Services& services, QWidget* parent) : 
         }
         showKind(index);
     });
+    connect(m_cboLanguage, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index == m_shownLanguage)
+            return;
+        if (!settle()) {
+            const QSignalBlocker quiet(m_cboLanguage);
+            m_cboLanguage->setCurrentIndex(m_shownLanguage);
+            return;
+        }
+        m_shownLanguage = index;
+        showKind(m_shown);
+    });
 
     auto* form = new QFormLayout;
     form->addRow(tr("&Message:"), m_cboKind);
+    form->addRow(tr("&Language:"), m_cboLanguage);
     form->addRow(tr("&Subject:"), m_txtSubject);
     form->addRow(tr("&Text:"), m_txtBody);
     form->addRow(lblPlaceholders);
@@ -110,13 +132,19 @@ void MailTemplatesDialog::display(Services& services, QWidget* parent)
     dialog.exec();
 }
 
+QString MailTemplatesDialog::languageShown() const
+{
+    return m_cboLanguage->itemData(m_shownLanguage).toString();
+}
+
 void MailTemplatesDialog::showKind(int index)
 {
-    const auto wording = MailTemplates::load(m_services.db(), m_cboKind->itemData(index).toString());
+    const auto wording = MailTemplates::load(m_services.db(), m_cboKind->itemData(index).toString(), languageShown());
     if (!wording)
         m_services.messages.show(tr("The template could not be read: %1").arg(wording.error()), windowTitle(),
                                  MsgIcon::Exclamation);
-    m_loaded = wording.valueOr(MailTemplates::defaultTemplate(m_cboKind->itemData(index).toString()));
+    m_loaded = wording.valueOr(
+        MailTemplates::defaultTemplate(m_cboKind->itemData(index).toString(), DocumentWords(languageShown())));
     m_shown = index;
     m_txtSubject->setText(m_loaded.subject);
     m_txtBody->setPlainText(m_loaded.body);
@@ -150,7 +178,8 @@ bool MailTemplatesDialog::save()
     const MailTemplates::Template edited{m_txtSubject->text(), m_txtBody->toPlainText()};
     const QString kind = m_cboKind->itemData(m_shown).toString();
     const BookingMail::Rules rules{m_spnDeposit->value(), m_spnBalance->value(), m_spnOverdue->value()};
-    Status saved = edited == m_loaded ? Status(Done{}) : MailTemplates::save(m_services.db(), kind, edited);
+    Status saved =
+        edited == m_loaded ? Status(Done{}) : MailTemplates::save(m_services.db(), kind, edited, languageShown());
     if (saved)
         saved = rules.save();
     if (!saved) {

@@ -24,6 +24,7 @@ public:
 
 private:
     void showKind(int index);
+    QString languageShown() const;
     bool changed() const;
     /// Asks whether to save what was typed before another kind is shown; false: stay.
     bool settle();
@@ -31,7 +32,9 @@ private:
     Services& m_services;
     int m_shown = -1;
     MailTemplates::Template m_loaded;
+    int m_shownLanguage = -1;
     QComboBox* m_cboKind;
+    QComboBox* m_cboLanguage; // each language has its own wording; the customer's is the one sent
     QLineEdit* m_txtSubject;
     QPlainTextEdit* m_txtBody;
     QSpinBox* m_spnDeposit;

@@ -23,7 +23,7 @@ Result<Outbox::Item> message(const QSqlDatabase& db, const WaitingOffer& offer, 
     const auto company = BookingMail::office(db);
     if (!company)
         return company.failure();
-    const auto wording = MailTemplates::load(db, Outbox::Kinds::WaitingOffer);
+    const auto wording = MailTemplates::loadFor(db, Outbox::Kinds::WaitingOffer, customer->language);
     if (!wording)
         return wording.failure();
     // A period that began before today is offered from today: the nights gone are not for sale.

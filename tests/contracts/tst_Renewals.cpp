@@ -277,9 +277,9 @@ private slots:
         QCOMPARE(count(u"ContractLetter"_s), 1);
 
         // The letter goes by e-mail in the office's own wording of the renewal template, with the letter attached.
-        QVERIFY(
-            MailTemplates::save(db, Outbox::Kinds::RenewalLetter,
-                                {u"Berth {Berths} renewed"_s, u"{CustomerName}: {Arrival} to {Departure}, {Total}"_s}));
+        QVERIFY(MailTemplates::save(
+            db, Outbox::Kinds::RenewalLetter,
+            {u"Berth {Berths} renewed"_s, u"{CustomerName}: {Arrival} to {Departure}, {Total}"_s}, u"en"_s));
         const auto queued = ContractDocuments::queueRenewalLetters(db, {next.id}, m_install->clock.current);
         QVERIFY2(queued, qPrintable(queued.error()));
         QCOMPARE(queued->queued, 1);

@@ -19,7 +19,7 @@ private slots:
     {
         QTest::addColumn<QString>("columns"); // "|" between names that hold blanks
         QTest::newRow("Customer") << u"ID Name HouseName Street Area Town PostCode TelNo MobileNo EmailAddress Notes "
-                                     u"ClubMember MembershipNo OldRef ImportBatchID ImportStamp"_s;
+                                     u"ClubMember MembershipNo OldRef ImportBatchID ImportStamp Language"_s;
         QTest::newRow("Owner") << u"ID Name HouseName Street Area Town PostCode MobileNo EmailAddress Notes"_s;
         QTest::newRow("BerthType") << u"ID Type MinimumLength"_s;
         QTest::newRow("Berth")
@@ -39,7 +39,7 @@ private slots:
         QTest::newRow("Company") << u"CompanyID|Company Name|Trading Name|Street|Area|Town|County|Postcode|"
                                     u"Telephone No|VAT No|Receipt Footer|TermsandConditions|DepositKind|DepositAmount|"
                                     u"DepositPercent|DepositMinimum|BalanceDueDays|LastInvoiceNumber|"
-                                    u"LastCreditNoteNumber|AwayShare|ContractTerms"_s;
+                                    u"LastCreditNoteNumber|AwayShare|ContractTerms|DocumentLanguage"_s;
         QTest::newRow("CreditNote") << u"ID Number BookingID InvoiceNumber PaymentID Amount IssuedAt Desk"_s;
         QTest::newRow("Season") << u"ID Name FirstNight LastNight Yearly Priority"_s;
         QTest::newRow("Rate") << u"ID SeasonID BerthTypeID BerthID PerMetre Nightly WeekendNight Weekly Monthly"_s;
@@ -97,7 +97,8 @@ private slots:
                  u"company contract "
                  u"contractaway "
                  u"contractberth contractinstalment contractletter "
-                 u"contractrate contractterm creditnote customer importbatch importmapping invtemp mailtemplate meter "
+                 u"contractrate contractterm creditnote customer importbatch importmapping invtemp mailtemplate "
+                 u"mailtemplatetext meter "
                  u"metercharge meterreading metertariff metertariffband outbox "
                  u"owner payment "
                  u"paymentmethod rate rolepermission "

@@ -211,6 +211,29 @@ private slots:
         QCOMPARE(rows(u"SELECT Updated, Skipped FROM ImportBatch"_s), u"1|0"_s);
     }
 
+    // What the office writes to each customer in: a code or a language's name in any of ours; one we do not
+    // speak refuses the row; an update takes the file's language only where it has one.
+    void languageColumnRead()
+    {
+        QVERIFY(exec(u"UPDATE Customer SET Language = 'fr'"_s));
+        const QString path = writeFile(u"l.csv"_s, csv({{u"Name"_s, u"E-mail"_s, u"Language"_s},
+                                                        {u"Anke"_s, u""_s, u"Deutsch"_s},
+                                                        {u"Bram"_s, u""_s, u"NL"_s},
+                                                        {u"Cleo"_s, u""_s, u""_s},
+                                                        {u"Dov"_s, u""_s, u"Klingon"_s},
+                                                        {u"Ann Again"_s, u"ann@example.com"_s, u""_s}},
+                                                       u',', CsvRead::Encoding::Utf8));
+        ImportRun::Options o = options(Kind::CustomersWithBoats, path);
+        QCOMPARE(o.mapping.size(), 3);
+        o.duplicates = ImportRun::OnDuplicate::Update;
+        const auto done = ImportRun::import(m_install->db(), o, m_install->clock.current);
+        QVERIFY2(done, qPrintable(done.error()));
+        QCOMPARE(verdicts(*done), u"2A 3A 4A 5R 6D"_s);
+        QCOMPARE(done->rows.at(3).reason, u"\"Klingon\" is not a language documents are written in."_s);
+        QCOMPARE(rows(u"SELECT Name, Language FROM Customer ORDER BY ID"_s),
+                 u"Ann Again|fr\nAnke|de\nBram|nl\nCleo|"_s);
+    }
+
     void undoRefusedOnceAnImportedRowChanged()
     {
         const QString path = writeFile(u"c.csv"_s, csv({CustomerHeadings,

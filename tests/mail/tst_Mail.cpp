@@ -105,7 +105,8 @@ private slots:
     {
         QFETCH(QString, body);
         QFETCH(QString, refusal);
-        const Status saved = MailTemplates::save(m_install->db(), Outbox::Kinds::Invoice, {u"Invoice"_s, body});
+        const Status saved =
+            MailTemplates::save(m_install->db(), Outbox::Kinds::Invoice, {u"Invoice"_s, body}, u"en"_s);
         QCOMPARE(saved.ok(), refusal.isEmpty());
         if (!saved)
             QVERIFY2(saved.error().contains(refusal), qPrintable(saved.error()));
@@ -264,7 +265,8 @@ private slots:
         QVERIFY(MailTemplates::save(db, Outbox::Kinds::Confirmation,
                                     {u"Ihre Buchung {ConfirmationNo} – {CustomerName}"_s,
                                      u"Dear {CustomerName},\n.\n..hidden\n.dot first\nTotal {Total}, arriving "
-                                     u"{Arrival}, berth {Berths}."_s}));
+                                     u"{Arrival}, berth {Berths}."_s},
+                                    u"en"_s));
         const auto id = BookingMail::queueConfirmation(db, 1, m_install->clock.now(), u"clerk@desk1"_s);
         QVERIFY2(id, qPrintable(id.error()));
 
@@ -322,7 +324,8 @@ private slots:
         QCOMPARE(again->invoiceNumber, invoice->invoiceNumber);
 
         QVERIFY(MailTemplates::save(db, Outbox::Kinds::WaitingOffer,
-                                    {u"Berth free at {Company}"_s, u"{CustomerName}: {Berths} from {Arrival}."_s}));
+                                    {u"Berth free at {Company}"_s, u"{CustomerName}: {Berths} from {Arrival}."_s},
+                                    u"en"_s));
         WaitingEntry entry;
         entry.customerId = 1;
         entry.from = now.date().addDays(20);
