@@ -24,5 +24,20 @@ shown='(setWindowTitle|setText|setToolTip|setStatusTip|setWhatsThis|setPlacehold
 hits=$(grep -rnE "($shown) *$literal" src --include='*.cpp' --include='*.h')
 [ -n "$hits" ] && fail "texts the user sees that do not go through tr():"$'\n'"$hits"
 
+# A helper that hands its argument to translate() hides a literal it is called with from lupdate: such a text is
+# never translated. The literal must be marked (QT_TRANSLATE_NOOP) or given to translate() itself.
+hidden=$(python3 - <<'PY'
+import pathlib, re
+forward = re.compile(r'(?:QString|auto) (\w+)(?: = \[\])?\(const char\* (\w+)\)[^{]*\{\s*return QCoreApplication::translate\("\w+", \2\);')
+for path in sorted(pathlib.Path('src').rglob('*.[ch]*')):
+    text = path.read_text(errors='replace')
+    for name in {m.group(1) for m in forward.finditer(text)}:
+        for number, line in enumerate(text.splitlines(), 1):
+            if re.search(r'(?<![.\w:>])' + name + r'\(\s*"', line):
+                print(f'{path}:{number}: {line.strip()}')
+PY
+)
+[ -n "$hidden" ] && fail "texts lupdate cannot see (a helper is called with a bare literal):"$'\n'"$hidden"
+
 [ $status -eq 0 ] && grep -E '^    Found' <<<"$report" | sed 's/^ */check-translations: /'
 exit $status

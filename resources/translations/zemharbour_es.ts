@@ -160,6 +160,57 @@
     </message>
 </context>
 <context>
+    <name>AwayPeriods</name>
+    <message>
+        <source>Another desk removed this contract meanwhile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the first day away and the day back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The day back must come after the first day away.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The absence must lie within the contract&apos;s term, %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The note is longer than %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contract has been cancelled: its berths are no longer held.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The holder is already away from %1 to %2: change that absence instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another desk removed this absence meanwhile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking %1 (%2, %3 to %4) stays on the berth while the holder is away: move it before shortening the absence.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A visitor was booked on the berth meanwhile: the absence was not changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking %1 (%2, %3 to %4) stays on the berth while the holder is away: the absence cannot be removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A visitor was booked on the berth meanwhile: the absence was kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BackupRestore</name>
     <message>
         <source>Can&apos;t add </source>
@@ -264,6 +315,77 @@ Error:%1</translation>
     </message>
 </context>
 <context>
+    <name>BerthBlocks</name>
+    <message>
+        <source>Another desk changed this block meanwhile.</source>
+        <translation type="unfinished">Otro puesto ha cambiado este bloqueo mientras tanto.</translation>
+    </message>
+    <message>
+        <source>Another desk removed this block meanwhile.</source>
+        <translation type="unfinished">Otro puesto ha quitado este bloqueo mientras tanto.</translation>
+    </message>
+    <message>
+        <source>A contract holds this berth over the period: change or cancel the contract in Contracts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please choose the berth to block.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The block must end after it starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A block must lie between %1 and %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please give the reason for the block.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reason may be at most %1 characters long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The berth is no longer in the register.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is already blocked from %2 to %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking %1 (%2, %3 to %4) holds %5 over the period: the block was not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was booked over the period meanwhile: the block was not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth:</source>
+        <translation type="unfinished">Amarre:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation type="unfinished">Desde:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation type="unfinished">Hasta:</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 blocked from %2 to %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BerthChangeSet</name>
     <message>
         <source> (booked)</source>
@@ -282,8 +404,12 @@ Error:%1</translation>
         <translation>El amarre &apos;%1&apos; se ha eliminado mientras tanto en otro puesto. No se ha guardado nada y se descartan sus cambios: pulse Aceptar para guardar los demás cambios.</translation>
     </message>
     <message>
-        <source>Berth &apos;%1&apos; has been booked at another desk since you removed it (%2 new booking%3). Nothing was saved, and the berth is listed again: remove it again to delete it with its bookings, or press OK to save the other changes.</source>
-        <translation>El amarre &apos;%1&apos; se ha reservado en otro puesto después de que usted lo quitara (%2 reserva%3 más). No se ha guardado nada y el amarre vuelve a aparecer en la lista: quítelo otra vez para eliminarlo con sus reservas, o pulse Aceptar para guardar los demás cambios.</translation>
+        <source>Berth &apos;%1&apos; has been booked at another desk since you removed it (1 new booking). Nothing was saved, and the berth is listed again: remove it again to delete it with its bookings, or press OK to save the other changes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth &apos;%1&apos; has been booked at another desk since you removed it (%2 new bookings). Nothing was saved, and the berth is listed again: remove it again to delete it with its bookings, or press OK to save the other changes.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -542,8 +668,12 @@ Error:%1</translation>
         <translation>Al eliminar este cliente también se eliminarán las reservas hechas con él. ¿Seguro que desea eliminar el amarre?</translation>
     </message>
     <message>
-        <source>berth</source>
-        <translation>amarre</translation>
+        <source>1 berth was made at another desk since you were asked. Nothing was deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 berths were made at another desk since you were asked. Nothing was deleted.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1469,6 +1599,29 @@ Con las tarifas de hoy para los nuevos días y amarres: total a pagar %2.
     <message>
         <source>Booking interval is invalid</source>
         <translation>El intervalo de la reserva no es válido</translation>
+    </message>
+</context>
+<context>
+    <name>BookingDeposit</name>
+    <message>
+        <source>A deposit cannot be less than %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The deposit cannot be more than the total payable, %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The deposit cannot fall due before the day the booking was made, %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The deposit cannot fall due after the balance, %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The balance cannot fall due after the arrival, %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2768,6 +2921,25 @@ Con las tarifas de hoy para los nuevos días y amarres: total a pagar %2.
     </message>
 </context>
 <context>
+    <name>CalendarFiles</name>
+    <message>
+        <source>Not available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address did not give a calendar (no BEGIN:VCALENDAR at its start).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address gave text that could not be read as a calendar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar has more than %1 events to come: it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CalendarWindow</name>
     <message>
         <source>Simple Calendar</source>
@@ -3620,6 +3792,17 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
     </message>
 </context>
 <context>
+    <name>ContractBatch</name>
+    <message>
+        <source>%1 is held over the contract&apos;s days: the contract was not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 would be held twice from %2 to %3 by contracts of this run: nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ContractDialog</name>
     <message>
         <source>New Contract</source>
@@ -3765,10 +3948,307 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
     </message>
 </context>
 <context>
+    <name>ContractDocuments</name>
+    <message>
+        <source>Contract No:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth(s):</source>
+        <translation type="unfinished">Amarre(s):</translation>
+    </message>
+    <message>
+        <source>Boat:</source>
+        <translation type="unfinished">Barco:</translation>
+    </message>
+    <message>
+        <source>Term:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First day:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last day:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished">Precio</translation>
+    </message>
+    <message>
+        <source>Price before tax:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payable in instalments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. due %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invoice %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished">Fecha:</translation>
+    </message>
+    <message>
+        <source>CONTRACT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lets to %2 the berth(s) below for the days below, on the office&apos;s terms that follow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation type="unfinished">Notas:</translation>
+    </message>
+    <message>
+        <source>Terms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For the holder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CONTRACT RENEWAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dear %1,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your contract %1 for %2 comes to its end. We are pleased to renew it from %3 to %4 at %5, payable as below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yours sincerely,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INVOICE</source>
+        <translation type="unfinished">FACTURA</translation>
+    </message>
+    <message>
+        <source>Invoice No:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not issued</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instalment:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2, due %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished">Importe</translation>
+    </message>
+    <message>
+        <source>This instalment:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract total:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paid so far:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance of the contract:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contract terms run to at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract terms:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContractEdit</name>
+    <message>
+        <source>Boat:</source>
+        <translation type="unfinished">Barco:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berths:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished">%1 a %2</translation>
+    </message>
+    <message>
+        <source>Term:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price before tax:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation type="unfinished">Notas:</translation>
+    </message>
+    <message>
+        <source>The contract has been cancelled: it can no longer be changed.</source>
+        <translation type="unfinished">El contrato se ha cancelado: ya no se puede cambiar.</translation>
+    </message>
+    <message>
+        <source>An instalment of this contract has been invoiced, so its days stay as they are: cancel it and make a new one to change them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ContractImport</name>
     <message>
         <source>contract %1</source>
         <translation>contrato %1</translation>
+    </message>
+</context>
+<context>
+    <name>ContractLists</name>
+    <message>
+        <source>Contracts by berth type</source>
+        <translation type="unfinished">Contratos por tipo de amarre</translation>
+    </message>
+    <message>
+        <source>Berth type</source>
+        <translation type="unfinished">Tipo de amarre</translation>
+    </message>
+    <message>
+        <source>Contract</source>
+        <translation type="unfinished">Contrato</translation>
+    </message>
+    <message>
+        <source>Holder</source>
+        <translation type="unfinished">Titular</translation>
+    </message>
+    <message>
+        <source>Berths</source>
+        <translation type="unfinished">Amarres</translation>
+    </message>
+    <message>
+        <source>Term</source>
+        <translation type="unfinished">Modalidad</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished">Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished">Precio</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation type="unfinished">Saldo</translation>
+    </message>
+    <message>
+        <source>Renewals due from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boat</source>
+        <translation type="unfinished">Barco</translation>
+    </message>
+    <message>
+        <source>Ends</source>
+        <translation type="unfinished">Termina</translation>
+    </message>
+    <message>
+        <source>This term</source>
+        <translation type="unfinished">Esta modalidad</translation>
+    </message>
+    <message>
+        <source>Next term</source>
+        <translation type="unfinished">Siguiente modalidad</translation>
+    </message>
+    <message>
+        <source>Instalments due to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instalment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished">Importe</translation>
+    </message>
+    <message>
+        <source>Invoice</source>
+        <translation type="unfinished">Factura</translation>
+    </message>
+    <message>
+        <source>Owing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished">Estado</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation type="unfinished">Vencido</translation>
+    </message>
+    <message>
+        <source>Page %p of %P</source>
+        <translation type="unfinished">Página %p de %P</translation>
+    </message>
+    <message>
+        <source>Nothing to list.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3816,6 +4296,46 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>ContractMeters</name>
+    <message>
+        <source>Billed already up to the reading of %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not read twice in the period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No %1 tariff is in force on %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing used in the period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 meter %2, berth %3:
+%4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract %1 was cancelled meanwhile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the first and the last day of the period to bill.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The period ends before it starts.</source>
+        <translation type="unfinished">El periodo termina antes de empezar.</translation>
+    </message>
+    <message>
+        <source>A period billed at once is at most %1 days.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3971,6 +4491,171 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
     <message>
         <source>Type the amount, such as 300.00.</source>
         <translation>Escriba el importe, por ejemplo 300.00.</translation>
+    </message>
+</context>
+<context>
+    <name>ContractPlan</name>
+    <message>
+        <source>A plan needs at least one instalment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A plan has at most %1 instalments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instalment %1 needs the date it falls due.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instalment %1 falls due after the contract ends, on %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instalment %1 must be an amount of whole pence, not below %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The instalments add up to %1, not the contract&apos;s %2: %3 %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>take off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoices of %1 were issued on this contract already: its total cannot go below them (%2). Record a refund or a correction instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContractRenewals</name>
+    <message>
+        <source>No term price covers %1 from %2 to %3: type the price, or add it in Terms and prices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The renewal price of contract %1 (%2) must be from %3 to %4 in whole pence: nothing was renewed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract %1 (%2): %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract %1 (%2) was renewed, cancelled or changed at another desk meanwhile: nothing was renewed. Read the list again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract %1 (%2) could not be renewed, so nothing was: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContractStore</name>
+    <message>
+        <source>The holder is no longer in the customer list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A berth of the contract is no longer in the register.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not in use: make it active in the berth register first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is booked from %2 to %3 (booking %4, %5): the contract was not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is blocked from %2 to %3 (%4): the contract was not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is held by contract %2 (%3) from %4 to %5: the contract was not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another desk removed this contract meanwhile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contract has no instalment %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please choose the holder.</source>
+        <translation type="unfinished">Elija el titular.</translation>
+    </message>
+    <message>
+        <source>Please choose the berth the contract holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A berth is chosen twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please give the contract&apos;s first and last days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contract ends before it starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A contract must lie between %1 and %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A contract runs for at most %1 days: make a new one for what follows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The price must be from %1 to %2 in whole pence.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The notes run to at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was booked over the contract&apos;s days meanwhile: the contract was not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contract has already been cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contract has been cancelled: its instalments are not invoiced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contract has been cancelled: only a refund or a correction can be recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This customer holds a contract, kept for the accounts even once cancelled, so the customer cannot be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This berth is let under a contract, kept for the accounts even once cancelled or ended, so the berth cannot be deleted. Make it inactive instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A berth of this owner is let under a contract, kept for the accounts even once cancelled or ended, so the owner cannot be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract %1: %2, %3 from %4 to %5, %6</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4216,6 +4901,10 @@ No conserva el contrato.</translation>
         <source>Remove the boat &quot;%1&quot; from this customer?</source>
         <translation>¿Quitar el barco &quot;%1&quot; de este cliente?</translation>
     </message>
+    <message>
+        <source>Document lan&amp;guage:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CustomerListWindow</name>
@@ -4443,10 +5132,6 @@ No conserva el contrato.</translation>
 <context>
     <name>DependentBookings</name>
     <message>
-        <source>booking</source>
-        <translation>reserva</translation>
-    </message>
-    <message>
         <source>Payments have been recorded on this customer&apos;s bookings. They are kept for the accounts, so the customer cannot be deleted.</source>
         <translation>Se han registrado pagos en las reservas de este cliente. Se conservan para la contabilidad, por lo que el cliente no se puede eliminar.</translation>
     </message>
@@ -4454,12 +5139,62 @@ No conserva el contrato.</translation>
         <source>Payments have been recorded on bookings of this berth. They are kept for the accounts: cancel those bookings first.</source>
         <translation>Se han registrado pagos en reservas de este amarre. Se conservan para la contabilidad: cancele primero esas reservas.</translation>
     </message>
+    <message>
+        <source>1 booking was made at another desk since you were asked. Nothing was deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bookings were made at another desk since you were asked. Nothing was deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Dialect</name>
     <message>
         <source>No schema version.</source>
         <translation>No hay versión del esquema.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentLanguage</name>
+    <message>
+        <source>There is no language with the code &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The office&apos;s language</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DocumentLanguageDialog</name>
+    <message>
+        <source>Document language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirmations, invoices, reminders and e-mails go out in this language to customers who have none of their own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished">&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Document lan&amp;guage...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Document language: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4593,6 +5328,82 @@ No conserva el contrato.</translation>
     <message>
         <source>Export</source>
         <translation>Exportar</translation>
+    </message>
+</context>
+<context>
+    <name>FeedFetch</name>
+    <message>
+        <source>&quot;%1&quot; is not a calendar address: it should start with https://, http:// or webcal://.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar could not be fetched: the transfer library did not start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar is larger than %1 kB: it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address redirects more than %1 times: it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server did not answer within %1 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar could not be fetched: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server answered %1 instead of the calendar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FeedPublisher</name>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation type="unfinished">No se ha podido crear la carpeta %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FeedReader</name>
+    <message>
+        <source>The calendar was read but its blocks could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 blocks added, %3 moved, %4 released</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; over booking %1 (%2) from %3 to %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FeedStore</name>
+    <message>
+        <source>The address may be at most %1 characters long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please choose the berth whose calendar this is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already reads this calendar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booked elsewhere (%1)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -5011,6 +5822,25 @@ Sí conserva lo del otro puesto, No guarda lo suyo encima, Cancelar vuelve a la 
     </message>
 </context>
 <context>
+    <name>HolderCredits</name>
+    <message>
+        <source>The holder&apos;s share is a percentage from 0 to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the company&apos;s details before setting the holder&apos;s share.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share of the hire of booking %1 while away</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a period that ends on or after its first day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HolderCreditsDialog</name>
     <message>
         <source>Credits earned by holders away</source>
@@ -5097,6 +5927,49 @@ Sí conserva lo del otro puesto, No guarda lo suyo encima, Cancelar vuelve a la 
     <message>
         <source>%1 % of a visitor&apos;s hire</source>
         <translation>%1 % del alquiler de un visitante</translation>
+    </message>
+</context>
+<context>
+    <name>ImapMailbox</name>
+    <message>
+        <source>The folder name &quot;%1&quot; may hold letters, digits, spaces and . _ / - only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mailbox could not be read: the transfer library did not start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The message is larger than %1 KB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server %1 could not be found.</source>
+        <translation type="unfinished">No se ha encontrado el servidor de correo %1.</translation>
+    </message>
+    <message>
+        <source>The mail server %1 did not answer on port %2.</source>
+        <translation type="unfinished">El servidor de correo %1 no ha respondido en el puerto %2.</translation>
+    </message>
+    <message>
+        <source>The mail server refused the user name or password: %1</source>
+        <translation type="unfinished">El servidor de correo ha rechazado el nombre de usuario o la contraseña: %1</translation>
+    </message>
+    <message>
+        <source>The mail server does not offer a secure connection (STARTTLS): %1</source>
+        <translation type="unfinished">El servidor de correo no ofrece una conexión segura (STARTTLS): %1</translation>
+    </message>
+    <message>
+        <source>The mail server did not answer within %1 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mailbox could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server did not give the size of message %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -5296,6 +6169,10 @@ Sí conserva lo del otro puesto, No guarda lo suyo encima, Cancelar vuelve a la 
     <message>
         <source>There is no mapping called %1.</source>
         <translation>No existe ninguna asignación llamada %1.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -5555,6 +6432,10 @@ Sí conserva lo del otro puesto, No guarda lo suyo encima, Cancelar vuelve a la 
     <message>
         <source>This import cannot be undone: what it brought in has been changed since (%1). Nothing was removed.</source>
         <translation>Esta importación no se puede deshacer: lo que trajo se ha cambiado después (%1). No se ha quitado nada.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language documents are written in.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -6194,6 +7075,29 @@ The placeholders are: %2</source>
         <translation>La plantilla contiene algo que no es un marcador: %1.
 Los marcadores son: %2</translation>
     </message>
+    <message>
+        <source>Booking request declined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your booking request at {Company}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dear {CustomerName},
+
+Thank you for your request for {Arrival} to {Departure}. We are sorry that we have no berth for you on those dates.
+
+If other dates would suit you, just reply to this message or call us on {CompanyPhone}.
+
+Kind regards,
+{Company}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no language with the code &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MailTemplatesDialog</name>
@@ -6260,6 +7164,10 @@ Los marcadores son: %2</translation>
     <message>
         <source>E-mail template: %1</source>
         <translation>Plantilla de correo electrónico: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -6615,6 +7523,10 @@ Los marcadores son: %2</translation>
         <source>Zem Harbour and Campsite Reservation</source>
         <translation>Zem Harbour: reservas de puerto deportivo y camping</translation>
     </message>
+    <message>
+        <source>Re&amp;quests...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MaintenanceMenu</name>
@@ -6726,6 +7638,70 @@ La base de datos tal como está ahora se conserva como %4 y se puede restaurar d
             <numerusform>Contadores sin leer desde hace más de %n día, a %1</numerusform>
             <numerusform>Contadores sin leer desde hace más de %n días, a %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 use by berth and month, %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth</source>
+        <translation type="unfinished">Amarre</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished">Mes</translation>
+    </message>
+    <message>
+        <source>Use (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation type="unfinished">Contador</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished">Tipo</translation>
+    </message>
+    <message>
+        <source>Last read</source>
+        <translation type="unfinished">Última lectura</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>never read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Readings flagged, %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read on</source>
+        <translation type="unfinished">Leído el</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation type="unfinished">Lectura</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>over three times the usual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rolled over</source>
+        <translation type="unfinished">vuelta a cero</translation>
+    </message>
+    <message>
+        <source>corrected from %1</source>
+        <translation type="unfinished">corregida desde %1</translation>
     </message>
 </context>
 <context>
@@ -7616,6 +8592,17 @@ Marque los que no vendrán y luego márquelos como no presentados:</translation>
     </message>
 </context>
 <context>
+    <name>PdfPages</name>
+    <message>
+        <source>The PDF could not be divided into letters: it is not laid out as expected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages %1 to %2 are not in the PDF of %3 pages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PeopleFields</name>
     <message>
         <source>Name:</source>
@@ -7765,6 +8752,10 @@ Marque los que no vendrán y luego márquelos como no presentados:</translation>
         <source>no</source>
         <translation>no</translation>
     </message>
+    <message>
+        <source>Document language:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PeopleWidgets</name>
@@ -7825,10 +8816,6 @@ Marque los que no vendrán y luego márquelos como no presentados:</translation>
     <message>
         <source>Your user has been deactivated by an administrator: please sign in again as another user (File, Switch User).</source>
         <translation>Un administrador ha desactivado su usuario: vuelva a iniciar sesión con otro usuario (Archivo, Cambiar de usuario).</translation>
-    </message>
-    <message>
-        <source>On a server only an administrator&apos;s own login may make users: please sign in as an administrator (File, Switch User).</source>
-        <translation>En un servidor solo el inicio de sesión propio de un administrador puede crear usuarios: inicie sesión como administrador (Archivo, Cambiar de usuario).</translation>
     </message>
     <message>
         <source>The server did not accept the approval: the PIN or password is wrong, or %1 is locked or no longer active.</source>
@@ -8300,6 +9287,14 @@ Marque los que no vendrán y luego márquelos como no presentados:</translation>
         <source>Dates:</source>
         <translation>Fechas:</translation>
     </message>
+    <message>
+        <source>The language is applied at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RemindersWindow</name>
@@ -8390,18 +9385,6 @@ Marque los que no vendrán y luego márquelos como no presentados:</translation>
     <message>
         <source>Are you sure to delete this item?</source>
         <translation>¿Seguro que desea eliminar este elemento?</translation>
-    </message>
-    <message>
-        <source> was</source>
-        <translation> nueva</translation>
-    </message>
-    <message>
-        <source>s were</source>
-        <translation>s nuevas</translation>
-    </message>
-    <message>
-        <source>%1 %2%3 made at another desk since you were asked. Nothing was deleted.</source>
-        <translation>Hay %1 %2%3 en otro puesto desde que se le preguntó. No se ha eliminado nada.</translation>
     </message>
 </context>
 <context>
@@ -8892,6 +9875,410 @@ No vuelve a la lista.</numerusform>
     </message>
 </context>
 <context>
+    <name>RequestActions</name>
+    <message>
+        <source>length %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>beam %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draft %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No free berth fits a boat of %1 %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No berth is free %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From the booking request received %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boat of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request has no e-mail address to answer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RequestMailboxPanel</name>
+    <message>
+        <source>empty: no requests are read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None (inside the office only)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>STARTTLS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TLS (imaps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take the server&apos;s own &amp;certificate unchecked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished">&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Mail ser&amp;ver:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation type="unfinished">&amp;Puerto:</translation>
+    </message>
+    <message>
+        <source>Securit&amp;y:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation type="unfinished">&amp;Usuario:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation type="unfinished">C&amp;ontraseña:</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read every (&amp;minutes):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A hold las&amp;ts (hours):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mailbox settings were not saved.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Requests</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RequestMessage</name>
+    <message>
+        <source>This message is not a booking request from the web page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The departure is not after the arrival.</source>
+        <translation type="unfinished">La salida no es posterior a la llegada.</translation>
+    </message>
+    <message>
+        <source>The dates cannot be read as days, months and years: enter them from the message.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dates are written in another style: enter them from the message.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request gives no dates.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request gives no name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request gives no e-mail address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-mail address &quot;%1&quot; cannot be written to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the length &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the beam &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the draft &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The boat&apos;s size cannot be read (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The message is %1 KB, too large to read here: read it in the mailbox.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RequestSettings</name>
+    <message>
+        <source>The mailbox is read every 1 to %1 minutes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A hold lasts 1 to %1 hours.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The user name must be one line of at most 200 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RequestStore</name>
+    <message>
+        <source>%1 declined this request at %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This request was booked by %1 at %2 (booking %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 accepted this request at %2 and is booking it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request changed meanwhile: look at it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booked</source>
+        <translation type="unfinished">Reservado</translation>
+    </message>
+    <message>
+        <source>Held</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accepted</source>
+        <translation type="unfinished">Aceptado</translation>
+    </message>
+    <message>
+        <source>Declined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expired</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request is no longer there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request has no dates to hold a berth for: book it through the wizard instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request holds %1 already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A hold must end after now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Held for %1 until %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Request from %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished">%1 a %2</translation>
+    </message>
+</context>
+<context>
+    <name>RequestsWindow</name>
+    <message>
+        <source>Received</source>
+        <translation type="unfinished">Cobrado</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Nombre</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrival</source>
+        <translation type="unfinished">Llegada</translation>
+    </message>
+    <message>
+        <source>Departure</source>
+        <translation type="unfinished">Salida</translation>
+    </message>
+    <message>
+        <source>Boat</source>
+        <translation type="unfinished">Barco</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished">Estado</translation>
+    </message>
+    <message>
+        <source>Show answ&amp;ered requests too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Accept...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hold...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Decline...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Read now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;quests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mai&amp;lbox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking Requests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The requests could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To check: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dates: %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boat (length × beam × draft): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth type: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comments: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Holds %1 until %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 by %2 at %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The message:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+Open the booking wizard all the same?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accepted by %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No free berth fits this request over its dates: there is nothing to hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold which berth for %1 hours?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 held for %2 hours: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decline the request</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Decline and send the reply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep the request</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To %1 &lt;%2&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Declined by %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RestoreScript</name>
     <message>
         <source>%1 on %2</source>
@@ -9149,6 +10536,10 @@ No vuelve a la lista.</numerusform>
         <source>it holds schema version %1; this program understands 1 to %2.</source>
         <translation>contiene la versión de esquema %1; este programa entiende de la 1 a la %2.</translation>
     </message>
+    <message>
+        <source>Only the database&apos;s owner, the office&apos;s role, may restore or compact it on a server, and this desk&apos;s address signs in as %1. Please do it at a desk whose address (and password file) name the office&apos;s role.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ServerLogin</name>
@@ -9163,6 +10554,18 @@ No vuelve a la lista.</numerusform>
     <message>
         <source>The server did not let %1 in, so this desk stays connected as before: %2</source>
         <translation>El servidor no ha dejado entrar a %1, por lo que este puesto sigue conectado como antes: %2</translation>
+    </message>
+    <message>
+        <source>The server did not let your user do this: your role may not (a manager may approve it at this desk), or an administrator has changed or removed your user at another desk. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server no longer lets your user in: an administrator has removed or deactivated it, or given it a new password, at another desk. Please sign in again (File, Switch User).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server said: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -9190,6 +10593,10 @@ No vuelve a la lista.</numerusform>
     <message>
         <source>The login %1 exists already.</source>
         <translation>El inicio de sesión %1 ya existe.</translation>
+    </message>
+    <message>
+        <source>This server has no sign-in role: the office&apos;s role could not make roles when the database was made.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -9524,6 +10931,37 @@ Sí: el contador ha pasado de %4 y ha empezado de nuevo desde cero. No: la lectu
     <message>
         <source>&amp;Finish</source>
         <translation>&amp;Finalizar</translation>
+    </message>
+</context>
+<context>
+    <name>TermPricing</name>
+    <message>
+        <source>A term needs a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The term &quot;%1&quot; needs its first and last days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The term &quot;%1&quot; ends before it starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The term &quot;%1&quot; comes every year, so it cannot be longer than a year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A term&apos;s price is for a berth type or for one berth.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A term&apos;s price must be from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A term&apos;s price needs the date it takes effect.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -9863,6 +11301,22 @@ Sí: el contador ha pasado de %4 y ha empezado de nuevo desde cero. No: la lectu
         <source>%1: new PIN</source>
         <translation>%1: nuevo PIN</translation>
     </message>
+    <message>
+        <source>Sign-in Role</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desks may start as the server&apos;s sign-in role, zem_signin, instead of the office&apos;s role: it reads only what a sign-in needs, and each user then works as their own login. Type its new password, and put it in each desk&apos;s password file (.pgpass) in place of the office&apos;s. Leave both boxes empty to stop desks from starting that way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zem_signin: desks may no longer start with it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zem_signin: new password</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UsersWindow</name>
@@ -9957,6 +11411,10 @@ Sí: el contador ha pasado de %4 y ha empezado de nuevo desde cero. No: la lectu
     <message>
         <source>%1 removed</source>
         <translation>%1 quitado</translation>
+    </message>
+    <message>
+        <source>Si&amp;gn-in Role...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -10290,6 +11748,118 @@ Sí: el contador ha pasado de %4 y ha empezado de nuevo desde cero. No: la lectu
 %1</source>
         <translation>No se puede guardar el archivo HTML:<byte value="xd"/>
 %1</translation>
+    </message>
+    <message>
+        <source>Online Booking Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thank you for your booking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please complete the form below to make an online booking.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrival date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrival day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrival month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrival year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Departure date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Departure day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Departure month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Departure year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your email address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any comments?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is free</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose your dates above and give your boat&apos;s size to see which kinds of berth are free.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length (m):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beam (m):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draft (m):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose an arrival before the departure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>We show what is free up to </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: send the form and we will look.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free for those nights: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>. Send the form to ask for it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing free fits those nights and that boat: send the form and we will look.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -160,6 +160,57 @@
     </message>
 </context>
 <context>
+    <name>AwayPeriods</name>
+    <message>
+        <source>Another desk removed this contract meanwhile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the first day away and the day back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The day back must come after the first day away.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The absence must lie within the contract&apos;s term, %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The note is longer than %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contract has been cancelled: its berths are no longer held.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The holder is already away from %1 to %2: change that absence instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another desk removed this absence meanwhile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking %1 (%2, %3 to %4) stays on the berth while the holder is away: move it before shortening the absence.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A visitor was booked on the berth meanwhile: the absence was not changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking %1 (%2, %3 to %4) stays on the berth while the holder is away: the absence cannot be removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A visitor was booked on the berth meanwhile: the absence was kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BackupRestore</name>
     <message>
         <source>Can&apos;t add </source>
@@ -264,6 +315,77 @@ Fout:%1</translation>
     </message>
 </context>
 <context>
+    <name>BerthBlocks</name>
+    <message>
+        <source>Another desk changed this block meanwhile.</source>
+        <translation type="unfinished">Een andere werkplek heeft deze blokkering intussen gewijzigd.</translation>
+    </message>
+    <message>
+        <source>Another desk removed this block meanwhile.</source>
+        <translation type="unfinished">Een andere werkplek heeft deze blokkering intussen verwijderd.</translation>
+    </message>
+    <message>
+        <source>A contract holds this berth over the period: change or cancel the contract in Contracts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please choose the berth to block.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The block must end after it starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A block must lie between %1 and %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please give the reason for the block.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reason may be at most %1 characters long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The berth is no longer in the register.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is already blocked from %2 to %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking %1 (%2, %3 to %4) holds %5 over the period: the block was not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was booked over the period meanwhile: the block was not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth:</source>
+        <translation type="unfinished">Ligplaats:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation type="unfinished">Van:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation type="unfinished">Tot:</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 blocked from %2 to %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BerthChangeSet</name>
     <message>
         <source> (booked)</source>
@@ -282,8 +404,12 @@ Fout:%1</translation>
         <translation>Ligplaats &apos;%1&apos; is intussen op een andere werkplek verwijderd. Er is niets opgeslagen en de wijzigingen eraan vervallen: druk op OK om de overige wijzigingen op te slaan.</translation>
     </message>
     <message>
-        <source>Berth &apos;%1&apos; has been booked at another desk since you removed it (%2 new booking%3). Nothing was saved, and the berth is listed again: remove it again to delete it with its bookings, or press OK to save the other changes.</source>
-        <translation>Ligplaats &apos;%1&apos; is op een andere werkplek geboekt sinds u hem verwijderde (%2 nieuwe boeking%3). Er is niets opgeslagen en de ligplaats staat weer in de lijst: verwijder hem opnieuw om hem met zijn boekingen te wissen, of druk op OK om de overige wijzigingen op te slaan.</translation>
+        <source>Berth &apos;%1&apos; has been booked at another desk since you removed it (1 new booking). Nothing was saved, and the berth is listed again: remove it again to delete it with its bookings, or press OK to save the other changes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth &apos;%1&apos; has been booked at another desk since you removed it (%2 new bookings). Nothing was saved, and the berth is listed again: remove it again to delete it with its bookings, or press OK to save the other changes.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -542,8 +668,12 @@ Fout:%1</translation>
         <translation>Als u deze klant verwijdert, worden ook alle reserveringen verwijderd die ermee zijn gemaakt. Weet u zeker dat u de ligplaats wilt verwijderen?</translation>
     </message>
     <message>
-        <source>berth</source>
-        <translation>ligplaats</translation>
+        <source>1 berth was made at another desk since you were asked. Nothing was deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 berths were made at another desk since you were asked. Nothing was deleted.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1469,6 +1599,29 @@ De afgesproken prijs houden?</translation>
     <message>
         <source>Booking interval is invalid</source>
         <translation>De boekingsperiode is ongeldig</translation>
+    </message>
+</context>
+<context>
+    <name>BookingDeposit</name>
+    <message>
+        <source>A deposit cannot be less than %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The deposit cannot be more than the total payable, %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The deposit cannot fall due before the day the booking was made, %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The deposit cannot fall due after the balance, %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The balance cannot fall due after the arrival, %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2768,6 +2921,25 @@ De afgesproken prijs houden?</translation>
     </message>
 </context>
 <context>
+    <name>CalendarFiles</name>
+    <message>
+        <source>Not available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address did not give a calendar (no BEGIN:VCALENDAR at its start).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address gave text that could not be read as a calendar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar has more than %1 events to come: it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CalendarWindow</name>
     <message>
         <source>Simple Calendar</source>
@@ -3620,6 +3792,17 @@ Ja neemt de betaling nu aan, Nee checkt de gast uit met het openstaande saldo, A
     </message>
 </context>
 <context>
+    <name>ContractBatch</name>
+    <message>
+        <source>%1 is held over the contract&apos;s days: the contract was not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 would be held twice from %2 to %3 by contracts of this run: nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ContractDialog</name>
     <message>
         <source>New Contract</source>
@@ -3765,10 +3948,307 @@ Ja neemt de betaling nu aan, Nee checkt de gast uit met het openstaande saldo, A
     </message>
 </context>
 <context>
+    <name>ContractDocuments</name>
+    <message>
+        <source>Contract No:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth(s):</source>
+        <translation type="unfinished">Ligplaats(en):</translation>
+    </message>
+    <message>
+        <source>Boat:</source>
+        <translation type="unfinished">Boot:</translation>
+    </message>
+    <message>
+        <source>Term:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First day:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last day:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished">Prijs</translation>
+    </message>
+    <message>
+        <source>Price before tax:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payable in instalments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. due %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invoice %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished">Datum:</translation>
+    </message>
+    <message>
+        <source>CONTRACT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lets to %2 the berth(s) below for the days below, on the office&apos;s terms that follow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation type="unfinished">Notities:</translation>
+    </message>
+    <message>
+        <source>Terms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For the holder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CONTRACT RENEWAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dear %1,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your contract %1 for %2 comes to its end. We are pleased to renew it from %3 to %4 at %5, payable as below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yours sincerely,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INVOICE</source>
+        <translation type="unfinished">FACTUUR</translation>
+    </message>
+    <message>
+        <source>Invoice No:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not issued</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instalment:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2, due %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished">Bedrag</translation>
+    </message>
+    <message>
+        <source>This instalment:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract total:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paid so far:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance of the contract:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contract terms run to at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract terms:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContractEdit</name>
+    <message>
+        <source>Boat:</source>
+        <translation type="unfinished">Boot:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished">geen</translation>
+    </message>
+    <message>
+        <source>Berths:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished">%1 tot %2</translation>
+    </message>
+    <message>
+        <source>Term:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price before tax:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation type="unfinished">Notities:</translation>
+    </message>
+    <message>
+        <source>The contract has been cancelled: it can no longer be changed.</source>
+        <translation type="unfinished">Het contract is geannuleerd: het kan niet meer worden gewijzigd.</translation>
+    </message>
+    <message>
+        <source>An instalment of this contract has been invoiced, so its days stay as they are: cancel it and make a new one to change them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ContractImport</name>
     <message>
         <source>contract %1</source>
         <translation>contract %1</translation>
+    </message>
+</context>
+<context>
+    <name>ContractLists</name>
+    <message>
+        <source>Contracts by berth type</source>
+        <translation type="unfinished">Contracten per ligplaatstype</translation>
+    </message>
+    <message>
+        <source>Berth type</source>
+        <translation type="unfinished">Ligplaatstype</translation>
+    </message>
+    <message>
+        <source>Contract</source>
+        <translation type="unfinished">Contract</translation>
+    </message>
+    <message>
+        <source>Holder</source>
+        <translation type="unfinished">Houder</translation>
+    </message>
+    <message>
+        <source>Berths</source>
+        <translation type="unfinished">Ligplaatsen</translation>
+    </message>
+    <message>
+        <source>Term</source>
+        <translation type="unfinished">Looptijd</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished">Prijs</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation type="unfinished">Saldo</translation>
+    </message>
+    <message>
+        <source>Renewals due from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boat</source>
+        <translation type="unfinished">Boot</translation>
+    </message>
+    <message>
+        <source>Ends</source>
+        <translation type="unfinished">Eindigt</translation>
+    </message>
+    <message>
+        <source>This term</source>
+        <translation type="unfinished">Deze looptijd</translation>
+    </message>
+    <message>
+        <source>Next term</source>
+        <translation type="unfinished">Volgende looptijd</translation>
+    </message>
+    <message>
+        <source>Instalments due to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instalment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished">Bedrag</translation>
+    </message>
+    <message>
+        <source>Invoice</source>
+        <translation type="unfinished">Factuur</translation>
+    </message>
+    <message>
+        <source>Owing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished">Status</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation type="unfinished">Achterstallig</translation>
+    </message>
+    <message>
+        <source>Page %p of %P</source>
+        <translation type="unfinished">Pagina %p van %P</translation>
+    </message>
+    <message>
+        <source>Nothing to list.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3816,6 +4296,46 @@ Ja neemt de betaling nu aan, Nee checkt de gast uit met het openstaande saldo, A
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>ContractMeters</name>
+    <message>
+        <source>Billed already up to the reading of %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not read twice in the period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No %1 tariff is in force on %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing used in the period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 meter %2, berth %3:
+%4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract %1 was cancelled meanwhile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the first and the last day of the period to bill.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The period ends before it starts.</source>
+        <translation type="unfinished">De periode eindigt voordat ze begint.</translation>
+    </message>
+    <message>
+        <source>A period billed at once is at most %1 days.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3971,6 +4491,171 @@ Ja neemt de betaling nu aan, Nee checkt de gast uit met het openstaande saldo, A
     <message>
         <source>Type the amount, such as 300.00.</source>
         <translation>Typ het bedrag, zoals 300.00.</translation>
+    </message>
+</context>
+<context>
+    <name>ContractPlan</name>
+    <message>
+        <source>A plan needs at least one instalment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A plan has at most %1 instalments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instalment %1 needs the date it falls due.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instalment %1 falls due after the contract ends, on %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instalment %1 must be an amount of whole pence, not below %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The instalments add up to %1, not the contract&apos;s %2: %3 %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>take off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoices of %1 were issued on this contract already: its total cannot go below them (%2). Record a refund or a correction instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContractRenewals</name>
+    <message>
+        <source>No term price covers %1 from %2 to %3: type the price, or add it in Terms and prices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The renewal price of contract %1 (%2) must be from %3 to %4 in whole pence: nothing was renewed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract %1 (%2): %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract %1 (%2) was renewed, cancelled or changed at another desk meanwhile: nothing was renewed. Read the list again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract %1 (%2) could not be renewed, so nothing was: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContractStore</name>
+    <message>
+        <source>The holder is no longer in the customer list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A berth of the contract is no longer in the register.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not in use: make it active in the berth register first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is booked from %2 to %3 (booking %4, %5): the contract was not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is blocked from %2 to %3 (%4): the contract was not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is held by contract %2 (%3) from %4 to %5: the contract was not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another desk removed this contract meanwhile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contract has no instalment %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please choose the holder.</source>
+        <translation type="unfinished">Kies de houder.</translation>
+    </message>
+    <message>
+        <source>Please choose the berth the contract holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A berth is chosen twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please give the contract&apos;s first and last days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contract ends before it starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A contract must lie between %1 and %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A contract runs for at most %1 days: make a new one for what follows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The price must be from %1 to %2 in whole pence.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The notes run to at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was booked over the contract&apos;s days meanwhile: the contract was not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contract has already been cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contract has been cancelled: its instalments are not invoiced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contract has been cancelled: only a refund or a correction can be recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This customer holds a contract, kept for the accounts even once cancelled, so the customer cannot be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This berth is let under a contract, kept for the accounts even once cancelled or ended, so the berth cannot be deleted. Make it inactive instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A berth of this owner is let under a contract, kept for the accounts even once cancelled or ended, so the owner cannot be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract %1: %2, %3 from %4 to %5, %6</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4216,6 +4901,10 @@ Nee houdt het contract.</translation>
         <source>Remove the boat &quot;%1&quot; from this customer?</source>
         <translation>De boot &quot;%1&quot; bij deze klant verwijderen?</translation>
     </message>
+    <message>
+        <source>Document lan&amp;guage:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CustomerListWindow</name>
@@ -4443,10 +5132,6 @@ Nee houdt het contract.</translation>
 <context>
     <name>DependentBookings</name>
     <message>
-        <source>booking</source>
-        <translation>boeking</translation>
-    </message>
-    <message>
         <source>Payments have been recorded on this customer&apos;s bookings. They are kept for the accounts, so the customer cannot be deleted.</source>
         <translation>Op de boekingen van deze klant zijn betalingen vastgelegd. Die worden bewaard voor de boekhouding, dus de klant kan niet worden verwijderd.</translation>
     </message>
@@ -4454,12 +5139,62 @@ Nee houdt het contract.</translation>
         <source>Payments have been recorded on bookings of this berth. They are kept for the accounts: cancel those bookings first.</source>
         <translation>Op boekingen van deze ligplaats zijn betalingen vastgelegd. Die worden bewaard voor de boekhouding: annuleer eerst die boekingen.</translation>
     </message>
+    <message>
+        <source>1 booking was made at another desk since you were asked. Nothing was deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bookings were made at another desk since you were asked. Nothing was deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Dialect</name>
     <message>
         <source>No schema version.</source>
         <translation>Geen schemaversie.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentLanguage</name>
+    <message>
+        <source>There is no language with the code &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The office&apos;s language</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DocumentLanguageDialog</name>
+    <message>
+        <source>Document language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirmations, invoices, reminders and e-mails go out in this language to customers who have none of their own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Document lan&amp;guage...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Document language: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4593,6 +5328,82 @@ Nee houdt het contract.</translation>
     <message>
         <source>Export</source>
         <translation>Exporteren</translation>
+    </message>
+</context>
+<context>
+    <name>FeedFetch</name>
+    <message>
+        <source>&quot;%1&quot; is not a calendar address: it should start with https://, http:// or webcal://.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar could not be fetched: the transfer library did not start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar is larger than %1 kB: it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address redirects more than %1 times: it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server did not answer within %1 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar could not be fetched: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server answered %1 instead of the calendar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FeedPublisher</name>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation type="unfinished">De map %1 kon niet worden gemaakt.</translation>
+    </message>
+</context>
+<context>
+    <name>FeedReader</name>
+    <message>
+        <source>The calendar was read but its blocks could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 blocks added, %3 moved, %4 released</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; over booking %1 (%2) from %3 to %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FeedStore</name>
+    <message>
+        <source>The address may be at most %1 characters long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please choose the berth whose calendar this is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already reads this calendar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booked elsewhere (%1)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -5011,6 +5822,25 @@ Ja houdt die van hen, Nee slaat die van u eroverheen op, Annuleren gaat terug na
     </message>
 </context>
 <context>
+    <name>HolderCredits</name>
+    <message>
+        <source>The holder&apos;s share is a percentage from 0 to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the company&apos;s details before setting the holder&apos;s share.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share of the hire of booking %1 while away</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a period that ends on or after its first day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HolderCreditsDialog</name>
     <message>
         <source>Credits earned by holders away</source>
@@ -5097,6 +5927,49 @@ Ja houdt die van hen, Nee slaat die van u eroverheen op, Annuleren gaat terug na
     <message>
         <source>%1 % of a visitor&apos;s hire</source>
         <translation>%1 % van de huur van een passant</translation>
+    </message>
+</context>
+<context>
+    <name>ImapMailbox</name>
+    <message>
+        <source>The folder name &quot;%1&quot; may hold letters, digits, spaces and . _ / - only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mailbox could not be read: the transfer library did not start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The message is larger than %1 KB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server %1 could not be found.</source>
+        <translation type="unfinished">De mailserver %1 is niet gevonden.</translation>
+    </message>
+    <message>
+        <source>The mail server %1 did not answer on port %2.</source>
+        <translation type="unfinished">De mailserver %1 antwoordde niet op poort %2.</translation>
+    </message>
+    <message>
+        <source>The mail server refused the user name or password: %1</source>
+        <translation type="unfinished">De mailserver weigerde de gebruikersnaam of het wachtwoord: %1</translation>
+    </message>
+    <message>
+        <source>The mail server does not offer a secure connection (STARTTLS): %1</source>
+        <translation type="unfinished">De mailserver biedt geen beveiligde verbinding (STARTTLS): %1</translation>
+    </message>
+    <message>
+        <source>The mail server did not answer within %1 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mailbox could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server did not give the size of message %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -5296,6 +6169,10 @@ Ja houdt die van hen, Nee slaat die van u eroverheen op, Annuleren gaat terug na
     <message>
         <source>There is no mapping called %1.</source>
         <translation>Er is geen koppeling met de naam %1.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -5555,6 +6432,10 @@ Ja houdt die van hen, Nee slaat die van u eroverheen op, Annuleren gaat terug na
     <message>
         <source>This import cannot be undone: what it brought in has been changed since (%1). Nothing was removed.</source>
         <translation>Deze import kan niet ongedaan worden gemaakt: wat hij binnenbracht, is sindsdien gewijzigd (%1). Er is niets verwijderd.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language documents are written in.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -6194,6 +7075,29 @@ The placeholders are: %2</source>
         <translation>Het sjabloon bevat iets wat geen plaatshouder is: %1.
 De plaatshouders zijn: %2</translation>
     </message>
+    <message>
+        <source>Booking request declined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your booking request at {Company}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dear {CustomerName},
+
+Thank you for your request for {Arrival} to {Departure}. We are sorry that we have no berth for you on those dates.
+
+If other dates would suit you, just reply to this message or call us on {CompanyPhone}.
+
+Kind regards,
+{Company}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no language with the code &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MailTemplatesDialog</name>
@@ -6260,6 +7164,10 @@ De plaatshouders zijn: %2</translation>
     <message>
         <source>E-mail template: %1</source>
         <translation>E-mailsjabloon: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -6615,6 +7523,10 @@ De plaatshouders zijn: %2</translation>
         <source>Zem Harbour and Campsite Reservation</source>
         <translation>Zem Harbour – reserveringen voor havens en campings</translation>
     </message>
+    <message>
+        <source>Re&amp;quests...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MaintenanceMenu</name>
@@ -6726,6 +7638,70 @@ De database zoals ze nu is, wordt bewaard als %4 en kan van daaruit worden terug
             <numerusform>Meters die meer dan %n dag niet zijn afgelezen, op %1</numerusform>
             <numerusform>Meters die meer dan %n dagen niet zijn afgelezen, op %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 use by berth and month, %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth</source>
+        <translation type="unfinished">Ligplaats</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished">Maand</translation>
+    </message>
+    <message>
+        <source>Use (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation type="unfinished">Meter</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished">Soort</translation>
+    </message>
+    <message>
+        <source>Last read</source>
+        <translation type="unfinished">Laatst gelezen</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>never read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Readings flagged, %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read on</source>
+        <translation type="unfinished">Afgelezen op</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation type="unfinished">Stand</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>over three times the usual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rolled over</source>
+        <translation type="unfinished">rondgedraaid</translation>
+    </message>
+    <message>
+        <source>corrected from %1</source>
+        <translation type="unfinished">gecorrigeerd, was %1</translation>
     </message>
 </context>
 <context>
@@ -7616,6 +8592,17 @@ Vink aan wie niet komt en markeer hen daarna:</translation>
     </message>
 </context>
 <context>
+    <name>PdfPages</name>
+    <message>
+        <source>The PDF could not be divided into letters: it is not laid out as expected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages %1 to %2 are not in the PDF of %3 pages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PeopleFields</name>
     <message>
         <source>Name:</source>
@@ -7765,6 +8752,10 @@ Vink aan wie niet komt en markeer hen daarna:</translation>
         <source>no</source>
         <translation>nee</translation>
     </message>
+    <message>
+        <source>Document language:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PeopleWidgets</name>
@@ -7825,10 +8816,6 @@ Vink aan wie niet komt en markeer hen daarna:</translation>
     <message>
         <source>Your user has been deactivated by an administrator: please sign in again as another user (File, Switch User).</source>
         <translation>Uw gebruiker is door een beheerder gedeactiveerd: meld u opnieuw aan als een andere gebruiker (Bestand, Gebruiker wisselen).</translation>
-    </message>
-    <message>
-        <source>On a server only an administrator&apos;s own login may make users: please sign in as an administrator (File, Switch User).</source>
-        <translation>Op een server mag alleen de eigen login van een beheerder gebruikers aanmaken: meld u aan als beheerder (Bestand, Gebruiker wisselen).</translation>
     </message>
     <message>
         <source>The server did not accept the approval: the PIN or password is wrong, or %1 is locked or no longer active.</source>
@@ -8300,6 +9287,14 @@ Vink aan wie niet komt en markeer hen daarna:</translation>
         <source>Dates:</source>
         <translation>Data:</translation>
     </message>
+    <message>
+        <source>The language is applied at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RemindersWindow</name>
@@ -8390,18 +9385,6 @@ Vink aan wie niet komt en markeer hen daarna:</translation>
     <message>
         <source>Are you sure to delete this item?</source>
         <translation>Weet u zeker dat u dit item wilt verwijderen?</translation>
-    </message>
-    <message>
-        <source> was</source>
-        <translation> is</translation>
-    </message>
-    <message>
-        <source>s were</source>
-        <translation>en zijn</translation>
-    </message>
-    <message>
-        <source>%1 %2%3 made at another desk since you were asked. Nothing was deleted.</source>
-        <translation>%1 %2%3 sinds de vraag op een andere werkplek gemaakt. Er is niets verwijderd.</translation>
     </message>
 </context>
 <context>
@@ -8892,6 +9875,410 @@ Nee gaat terug naar de lijst.</numerusform>
     </message>
 </context>
 <context>
+    <name>RequestActions</name>
+    <message>
+        <source>length %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>beam %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draft %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No free berth fits a boat of %1 %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No berth is free %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From the booking request received %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boat of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request has no e-mail address to answer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RequestMailboxPanel</name>
+    <message>
+        <source>empty: no requests are read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None (inside the office only)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>STARTTLS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TLS (imaps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take the server&apos;s own &amp;certificate unchecked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mail ser&amp;ver:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation type="unfinished">&amp;Poort:</translation>
+    </message>
+    <message>
+        <source>Securit&amp;y:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation type="unfinished">&amp;Gebruiker:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation type="unfinished">&amp;Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read every (&amp;minutes):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A hold las&amp;ts (hours):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mailbox settings were not saved.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Requests</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RequestMessage</name>
+    <message>
+        <source>This message is not a booking request from the web page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The departure is not after the arrival.</source>
+        <translation type="unfinished">Het vertrek ligt niet na de aankomst.</translation>
+    </message>
+    <message>
+        <source>The dates cannot be read as days, months and years: enter them from the message.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dates are written in another style: enter them from the message.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request gives no dates.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request gives no name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request gives no e-mail address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-mail address &quot;%1&quot; cannot be written to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the length &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the beam &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the draft &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The boat&apos;s size cannot be read (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The message is %1 KB, too large to read here: read it in the mailbox.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RequestSettings</name>
+    <message>
+        <source>The mailbox is read every 1 to %1 minutes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A hold lasts 1 to %1 hours.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The user name must be one line of at most 200 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RequestStore</name>
+    <message>
+        <source>%1 declined this request at %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This request was booked by %1 at %2 (booking %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 accepted this request at %2 and is booking it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request changed meanwhile: look at it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booked</source>
+        <translation type="unfinished">Geboekt</translation>
+    </message>
+    <message>
+        <source>Held</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accepted</source>
+        <translation type="unfinished">Geaccepteerd</translation>
+    </message>
+    <message>
+        <source>Declined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expired</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request is no longer there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request has no dates to hold a berth for: book it through the wizard instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request holds %1 already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A hold must end after now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Held for %1 until %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Request from %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished">%1 tot %2</translation>
+    </message>
+</context>
+<context>
+    <name>RequestsWindow</name>
+    <message>
+        <source>Received</source>
+        <translation type="unfinished">Ontvangen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Naam</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation type="unfinished">E-mail</translation>
+    </message>
+    <message>
+        <source>Arrival</source>
+        <translation type="unfinished">Aankomst</translation>
+    </message>
+    <message>
+        <source>Departure</source>
+        <translation type="unfinished">Vertrek</translation>
+    </message>
+    <message>
+        <source>Boat</source>
+        <translation type="unfinished">Boot</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished">Status</translation>
+    </message>
+    <message>
+        <source>Show answ&amp;ered requests too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Accept...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hold...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Decline...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Read now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;quests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mai&amp;lbox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking Requests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The requests could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To check: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dates: %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boat (length × beam × draft): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth type: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comments: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Holds %1 until %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 by %2 at %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The message:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+Open the booking wizard all the same?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accepted by %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No free berth fits this request over its dates: there is nothing to hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold which berth for %1 hours?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 held for %2 hours: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decline the request</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Decline and send the reply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep the request</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To %1 &lt;%2&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Declined by %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RestoreScript</name>
     <message>
         <source>%1 on %2</source>
@@ -9149,6 +10536,10 @@ Nee gaat terug naar de lijst.</numerusform>
         <source>it holds schema version %1; this program understands 1 to %2.</source>
         <translation>het bevat schemaversie %1; dit programma begrijpt 1 tot %2.</translation>
     </message>
+    <message>
+        <source>Only the database&apos;s owner, the office&apos;s role, may restore or compact it on a server, and this desk&apos;s address signs in as %1. Please do it at a desk whose address (and password file) name the office&apos;s role.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ServerLogin</name>
@@ -9163,6 +10554,18 @@ Nee gaat terug naar de lijst.</numerusform>
     <message>
         <source>The server did not let %1 in, so this desk stays connected as before: %2</source>
         <translation>De server liet %1 niet toe, dus deze werkplek blijft verbonden zoals voorheen: %2</translation>
+    </message>
+    <message>
+        <source>The server did not let your user do this: your role may not (a manager may approve it at this desk), or an administrator has changed or removed your user at another desk. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server no longer lets your user in: an administrator has removed or deactivated it, or given it a new password, at another desk. Please sign in again (File, Switch User).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server said: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -9190,6 +10593,10 @@ Nee gaat terug naar de lijst.</numerusform>
     <message>
         <source>The login %1 exists already.</source>
         <translation>De login %1 bestaat al.</translation>
+    </message>
+    <message>
+        <source>This server has no sign-in role: the office&apos;s role could not make roles when the database was made.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -9524,6 +10931,37 @@ Ja: de meter is voorbij %4 rondgedraaid en opnieuw bij nul begonnen. Nee: de sta
     <message>
         <source>&amp;Finish</source>
         <translation>V&amp;oltooien</translation>
+    </message>
+</context>
+<context>
+    <name>TermPricing</name>
+    <message>
+        <source>A term needs a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The term &quot;%1&quot; needs its first and last days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The term &quot;%1&quot; ends before it starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The term &quot;%1&quot; comes every year, so it cannot be longer than a year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A term&apos;s price is for a berth type or for one berth.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A term&apos;s price must be from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A term&apos;s price needs the date it takes effect.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -9863,6 +11301,22 @@ Ja: de meter is voorbij %4 rondgedraaid en opnieuw bij nul begonnen. Nee: de sta
         <source>%1: new PIN</source>
         <translation>%1: nieuwe pincode</translation>
     </message>
+    <message>
+        <source>Sign-in Role</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desks may start as the server&apos;s sign-in role, zem_signin, instead of the office&apos;s role: it reads only what a sign-in needs, and each user then works as their own login. Type its new password, and put it in each desk&apos;s password file (.pgpass) in place of the office&apos;s. Leave both boxes empty to stop desks from starting that way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zem_signin: desks may no longer start with it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zem_signin: new password</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UsersWindow</name>
@@ -9957,6 +11411,10 @@ Ja: de meter is voorbij %4 rondgedraaid en opnieuw bij nul begonnen. Nee: de sta
     <message>
         <source>%1 removed</source>
         <translation>%1 verwijderd</translation>
+    </message>
+    <message>
+        <source>Si&amp;gn-in Role...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -10290,6 +11748,118 @@ Ja: de meter is voorbij %4 rondgedraaid en opnieuw bij nul begonnen. Nee: de sta
 %1</source>
         <translation>Kan HTML-bestand niet opslaan:<byte value="xd"/>
 %1</translation>
+    </message>
+    <message>
+        <source>Online Booking Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thank you for your booking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please complete the form below to make an online booking.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrival date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrival day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrival month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrival year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Departure date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Departure day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Departure month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Departure year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your email address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any comments?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is free</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose your dates above and give your boat&apos;s size to see which kinds of berth are free.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length (m):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beam (m):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draft (m):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose an arrival before the departure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>We show what is free up to </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: send the form and we will look.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free for those nights: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>. Send the form to ask for it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing free fits those nights and that boat: send the form and we will look.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

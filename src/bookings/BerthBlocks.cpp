@@ -13,11 +13,6 @@
 
 namespace BerthBlocks {
 namespace {
-QString text(const char* source)
-{
-    return QCoreApplication::translate("BerthBlocks", source);
-}
-
 QString when(const QDateTime& t)
 {
     return t.toString(DateTimes::dateTimeFormat());
@@ -106,14 +101,15 @@ Failure changedMeanwhile(const QSqlDatabase& db, const Block& seen, std::optiona
         return now.failure();
     if (theirs)
         *theirs = *now;
-    return conflict(*now ? text("Another desk changed this block meanwhile.")
-                         : text("Another desk removed this block meanwhile."));
+    return conflict(*now ? QCoreApplication::translate("BerthBlocks", "Another desk changed this block meanwhile.")
+                         : QCoreApplication::translate("BerthBlocks", "Another desk removed this block meanwhile."));
 }
 } // namespace
 
 QString heldText()
 {
-    return text("A contract holds this berth over the period: change or cancel the contract in Contracts.");
+    return QCoreApplication::translate(
+        "BerthBlocks", "A contract holds this berth over the period: change or cancel the contract in Contracts.");
 }
 
 bool Block::sameAs(const Block& other) const
@@ -124,17 +120,18 @@ bool Block::sameAs(const Block& other) const
 Status check(const Block& block)
 {
     if (block.berthId <= 0)
-        return refused(text("Please choose the berth to block."));
+        return refused(QCoreApplication::translate("BerthBlocks", "Please choose the berth to block."));
     if (!block.from.isValid() || !block.to.isValid() || block.to <= block.from)
-        return refused(text("The block must end after it starts."));
+        return refused(QCoreApplication::translate("BerthBlocks", "The block must end after it starts."));
     if (!BookingRules::withinDateRange(block.from, block.to))
-        return refused(text("A block must lie between %1 and %2.")
+        return refused(QCoreApplication::translate("BerthBlocks", "A block must lie between %1 and %2.")
                            .arg(BookingRules::earliestDate().toString(DateTimes::dateFormat()),
                                 BookingRules::latestDate().toString(DateTimes::dateFormat())));
     if (block.reason.trimmed().isEmpty())
-        return refused(text("Please give the reason for the block."));
+        return refused(QCoreApplication::translate("BerthBlocks", "Please give the reason for the block."));
     if (block.reason.size() > MaxReasonLength)
-        return refused(text("The reason may be at most %1 characters long.").arg(MaxReasonLength));
+        return refused(QCoreApplication::translate("BerthBlocks", "The reason may be at most %1 characters long.")
+                           .arg(MaxReasonLength));
     return Done{};
 }
 
@@ -175,7 +172,7 @@ Result<int> save(const QSqlDatabase& db, const Block& typed, const QList<int>& c
         if (!now)
             return now.failure();
         if (!*now)
-            return conflict(text("Another desk removed this block meanwhile."));
+            return conflict(QCoreApplication::translate("BerthBlocks", "Another desk removed this block meanwhile."));
         if ((*now)->contractId != 0)
             return refused(heldText());
         const auto merged = FieldChanges::toWrite(BerthBlocks::merged(*seen, **now, typed), merge);
@@ -194,7 +191,7 @@ Result<int> save(const QSqlDatabase& db, const Block& typed, const QList<int>& c
     if (!Sql::exec(named, QStringLiteral("SELECT Name FROM Berth WHERE ID = ?"), {block.berthId}, &error))
         return databaseFailure(error);
     if (!named.next())
-        return conflict(text("The berth is no longer in the register."));
+        return conflict(QCoreApplication::translate("BerthBlocks", "The berth is no longer in the register."));
     const QString berth = named.value(0).toString();
     Block saving = block;
     saving.id = seen ? seen->id : 0;
@@ -202,16 +199,18 @@ Result<int> save(const QSqlDatabase& db, const Block& typed, const QList<int>& c
     if (!other)
         return other.failure();
     if (*other)
-        return conflict(text("%1 is already blocked from %2 to %3: %4")
+        return conflict(QCoreApplication::translate("BerthBlocks", "%1 is already blocked from %2 to %3: %4")
                             .arg(berth, when((*other)->from), when((*other)->to), (*other)->reason));
     const auto inTheWay = bookingsInTheWay(db, saving);
     if (!inTheWay)
         return inTheWay.failure();
     for (const BookingInTheWay& b : *inTheWay)
         if (!allowed.contains(b.bookingId))
-            return conflict(text("Booking %1 (%2, %3 to %4) holds %5 over the period: the block was not saved.")
-                                .arg(b.bookingId)
-                                .arg(b.customer, when(b.from), when(b.to), berth));
+            return conflict(
+                QCoreApplication::translate(
+                    "BerthBlocks", "Booking %1 (%2, %3 to %4) holds %5 over the period: the block was not saved.")
+                    .arg(b.bookingId)
+                    .arg(b.customer, when(b.from), when(b.to), berth));
     const QVariantList values{block.berthId, DateTimes::dbDateTime(block.from), DateTimes::dbDateTime(block.to),
                               block.reason.trimmed()};
     if (seen) {
@@ -238,7 +237,9 @@ Result<int> save(const QSqlDatabase& db, const Block& typed, const QList<int>& c
     if (!tx.commit(&error)) {
         // A server checks blocks against bookings at commit: a booking another program wrote meanwhile.
         if (Dialect::of(db).isOverlapRefusal(tx.commitError()))
-            return conflict(text("%1 was booked over the period meanwhile: the block was not saved.").arg(berth));
+            return conflict(QCoreApplication::translate(
+                                "BerthBlocks", "%1 was booked over the period meanwhile: the block was not saved.")
+                                .arg(berth));
         return databaseFailure(error);
     }
     return saving.id;
@@ -296,21 +297,22 @@ FieldChanges::Merge<Block> merged(const Block& loaded, const Block& theirs, cons
     FieldChanges::Merge<Block> merge(loaded, theirs, mine);
     // The berth's name goes with its ID.
     merge.field(
-        text("Berth:"), [](const Block& b) { return b.berthId; },
+        QCoreApplication::translate("BerthBlocks", "Berth:"), [](const Block& b) { return b.berthId; },
         [](Block& into, const Block& from) {
             into.berthId = from.berthId;
             into.berthName = from.berthName;
         },
         [&](int id) { return id == theirs.berthId ? theirs.berthName : mine.berthName; });
-    merge.field(text("From:"), &Block::from, when);
-    merge.field(text("To:"), &Block::to, when);
-    merge.field(text("Reason:"), &Block::reason);
+    merge.field(QCoreApplication::translate("BerthBlocks", "From:"), &Block::from, when);
+    merge.field(QCoreApplication::translate("BerthBlocks", "To:"), &Block::to, when);
+    merge.field(QCoreApplication::translate("BerthBlocks", "Reason:"), &Block::reason);
     return merge;
 }
 
 QString describe(const Block& block)
 {
-    return text("%1 blocked from %2 to %3: %4").arg(block.berthName, when(block.from), when(block.to), block.reason);
+    return QCoreApplication::translate("BerthBlocks", "%1 blocked from %2 to %3: %4")
+        .arg(block.berthName, when(block.from), when(block.to), block.reason);
 }
 
 } // namespace BerthBlocks

@@ -15,24 +15,29 @@ Plan proposal(const PaymentTerms& terms, Money total, const QDate& booked, const
 
 std::optional<Refusal> refusal(const Plan& plan, Money total, const QDate& booked, const QDate& arrival)
 {
-    const auto text = [](const char* source) { return QCoreApplication::translate("BookingDeposit", source); };
     if (plan.deposit < Money())
-        return Refusal{Box::Deposit, text("A deposit cannot be less than %1.").arg(Money().format())};
-    if (plan.deposit > total)
-        return Refusal{Box::Deposit,
-                       text("The deposit cannot be more than the total payable, %1.").arg(total.format())};
-    if (booked.isValid() && plan.depositBy < booked)
-        return Refusal{Box::DepositBy, text("The deposit cannot fall due before the day the booking was made, %1.")
-                                           .arg(DateTimes::dateText(booked))};
-    if (plan.depositBy > plan.balanceBy)
         return Refusal{
-            Box::DepositBy,
-            text("The deposit cannot fall due after the balance, %1.").arg(DateTimes::dateText(plan.balanceBy))};
+            Box::Deposit,
+            QCoreApplication::translate("BookingDeposit", "A deposit cannot be less than %1.").arg(Money().format())};
+    if (plan.deposit > total)
+        return Refusal{Box::Deposit, QCoreApplication::translate(
+                                         "BookingDeposit", "The deposit cannot be more than the total payable, %1.")
+                                         .arg(total.format())};
+    if (booked.isValid() && plan.depositBy < booked)
+        return Refusal{Box::DepositBy,
+                       QCoreApplication::translate(
+                           "BookingDeposit", "The deposit cannot fall due before the day the booking was made, %1.")
+                           .arg(DateTimes::dateText(booked))};
+    if (plan.depositBy > plan.balanceBy)
+        return Refusal{Box::DepositBy, QCoreApplication::translate("BookingDeposit",
+                                                                   "The deposit cannot fall due after the balance, %1.")
+                                           .arg(DateTimes::dateText(plan.balanceBy))};
     // A booking recorded after the arrival owes everything on the day it is made.
     const QDate latest = booked.isValid() && booked > arrival ? booked : arrival;
     if (plan.balanceBy > latest)
-        return Refusal{Box::BalanceBy,
-                       text("The balance cannot fall due after the arrival, %1.").arg(DateTimes::dateText(latest))};
+        return Refusal{Box::BalanceBy, QCoreApplication::translate("BookingDeposit",
+                                                                   "The balance cannot fall due after the arrival, %1.")
+                                           .arg(DateTimes::dateText(latest))};
     return std::nullopt;
 }
 

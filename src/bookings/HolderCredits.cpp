@@ -10,10 +10,6 @@
 namespace HolderCredits {
 
 namespace {
-QString text(const char* source)
-{
-    return QCoreApplication::translate("HolderCredits", source);
-}
 const QString Company = QStringLiteral("(SELECT MIN(CompanyID) FROM Company)");
 
 QDate dayOf(const QVariant& value)
@@ -42,14 +38,16 @@ Result<int> share(const QSqlDatabase& db)
 Status setShare(const QSqlDatabase& db, int percent)
 {
     if (percent < 0 || percent > MostShare)
-        return refused(text("The holder's share is a percentage from 0 to %1.").arg(MostShare));
+        return refused(QCoreApplication::translate("HolderCredits", "The holder's share is a percentage from 0 to %1.")
+                           .arg(MostShare));
     QSqlQuery q(db);
     QString error;
     if (!Sql::exec(q, QStringLiteral("UPDATE Company SET AwayShare = ? WHERE CompanyID = ") + Company, {percent},
                    &error))
         return databaseFailure(error);
     if (q.numRowsAffected() != 1)
-        return refused(text("Enter the company's details before setting the holder's share."));
+        return refused(QCoreApplication::translate("HolderCredits",
+                                                   "Enter the company's details before setting the holder's share."));
     return Done{};
 }
 
@@ -122,7 +120,7 @@ Status follow(const QSqlDatabase& db, int bookingId, qint64 paymentId, const QDa
             QStringLiteral("INSERT INTO Payment (BookingID, ContractID, PaidAt, Kind, Amount, Reference, Desk, Note) "
                            "VALUES (0, ?, ?, 5, ?, ?, ?, ?)"),
             {contractId, DateTimes::dbDateTime(when), owed.toDb(), QString::number(bookingId), desk,
-             text("Share of the hire of booking %1 while away").arg(bookingId)},
+             QCoreApplication::translate("HolderCredits", "Share of the hire of booking %1 while away").arg(bookingId)},
             &error);
         if (!creditId ||
             !Sql::exec(db,
@@ -139,7 +137,8 @@ Status follow(const QSqlDatabase& db, int bookingId, qint64 paymentId, const QDa
 Result<QList<Row>> list(const QSqlDatabase& db, const QDate& first, const QDate& last)
 {
     if (!first.isValid() || !last.isValid() || last < first)
-        return refused(text("Enter a period that ends on or after its first day."));
+        return refused(
+            QCoreApplication::translate("HolderCredits", "Enter a period that ends on or after its first day."));
     QString error;
     QSqlQuery q(db);
     q.setForwardOnly(true);

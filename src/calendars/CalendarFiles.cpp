@@ -12,11 +12,6 @@
 
 namespace CalendarFiles {
 namespace {
-QString text(const char* source)
-{
-    return QCoreApplication::translate("CalendarFiles", source);
-}
-
 struct ComponentFree
 {
     void operator()(icalcomponent* c) const { icalcomponent_free(c); }
@@ -85,7 +80,7 @@ QByteArray writeBusy(const QList<BusyNights>& busy, const QString& calendarName,
     icalproperty_set_x_name(name, "X-WR-CALNAME");
     icalcomponent_add_property(calendar.get(), name);
     icaltimetype stamp = icaltime_from_timet_with_zone(stampUtc.toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone());
-    const QByteArray summary = text("Not available").toUtf8();
+    const QByteArray summary = QCoreApplication::translate("CalendarFiles", "Not available").toUtf8();
     for (const BusyNights& b : busy) {
         icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
         const QByteArray uid =
@@ -107,11 +102,13 @@ QByteArray writeBusy(const QList<BusyNights>& busy, const QString& calendarName,
 Result<QList<ReadEvent>> readEvents(const QByteArray& bytes, const ReadLimits& limits)
 {
     if (!bytes.trimmed().startsWith("BEGIN:VCALENDAR"))
-        return refused(text("The address did not give a calendar (no BEGIN:VCALENDAR at its start)."));
+        return refused(QCoreApplication::translate(
+            "CalendarFiles", "The address did not give a calendar (no BEGIN:VCALENDAR at its start)."));
     Component root(icalparser_parse_string(bytes.constData()));
     const QList<icalcomponent*> calendars = root ? calendarsOf(root.get()) : QList<icalcomponent*>{};
     if (calendars.isEmpty())
-        return refused(text("The address gave text that could not be read as a calendar."));
+        return refused(QCoreApplication::translate("CalendarFiles",
+                                                   "The address gave text that could not be read as a calendar."));
     const QDateTime earliest = noon(limits.today.addDays(-1));
     const QDateTime latest = noon(limits.today.addDays(limits.horizonDays));
     QList<ReadEvent> events;
@@ -149,8 +146,9 @@ Result<QList<ReadEvent>> readEvents(const QByteArray& bytes, const ReadLimits& l
                 read.uid += u'#' + QString::number(n);
             events.append(read);
             if (events.size() > limits.maxEvents)
-                return refused(
-                    text("The calendar has more than %1 events to come: it was not read.").arg(limits.maxEvents));
+                return refused(QCoreApplication::translate(
+                                   "CalendarFiles", "The calendar has more than %1 events to come: it was not read.")
+                                   .arg(limits.maxEvents));
         }
     }
     return events;

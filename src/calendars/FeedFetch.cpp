@@ -7,11 +7,6 @@
 
 namespace FeedFetch {
 namespace {
-QString text(const char* source)
-{
-    return QCoreApplication::translate("FeedFetch", source);
-}
-
 struct Transfer
 {
     QByteArray body;
@@ -47,8 +42,10 @@ Result<QString> normalized(const QString& address)
     const QUrl url(trimmed, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
-        return refused(text("\"%1\" is not a calendar address: it should start with https://, http:// or webcal://.")
-                           .arg(address.trimmed().left(200)));
+        return refused(
+            QCoreApplication::translate(
+                "FeedFetch", "\"%1\" is not a calendar address: it should start with https://, http:// or webcal://.")
+                .arg(address.trimmed().left(200)));
     return trimmed;
 }
 
@@ -61,7 +58,8 @@ Result<QByteArray> get(const QString& address, const Limits& limits, const std::
     std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
     CURL* curl = curl_easy_init();
     if (!curl)
-        return fileFailure(text("The calendar could not be fetched: the transfer library did not start."));
+        return fileFailure(QCoreApplication::translate(
+            "FeedFetch", "The calendar could not be fetched: the transfer library did not start."));
     Transfer t;
     t.maxBytes = limits.maxBytes;
     t.stop = stop;
@@ -94,18 +92,24 @@ Result<QByteArray> get(const QString& address, const Limits& limits, const std::
     curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
     curl_easy_cleanup(curl);
     if (t.tooLarge || code == CURLE_FILESIZE_EXCEEDED)
-        return fileFailure(text("The calendar is larger than %1 kB: it was not read.").arg(limits.maxBytes / 1024));
+        return fileFailure(
+            QCoreApplication::translate("FeedFetch", "The calendar is larger than %1 kB: it was not read.")
+                .arg(limits.maxBytes / 1024));
     if (code == CURLE_TOO_MANY_REDIRECTS)
-        return fileFailure(text("The address redirects more than %1 times: it was not read.").arg(limits.maxRedirects));
+        return fileFailure(
+            QCoreApplication::translate("FeedFetch", "The address redirects more than %1 times: it was not read.")
+                .arg(limits.maxRedirects));
     if (code == CURLE_OPERATION_TIMEDOUT)
-        return fileFailure(text("The server did not answer within %1 seconds.").arg(limits.totalSeconds));
+        return fileFailure(QCoreApplication::translate("FeedFetch", "The server did not answer within %1 seconds.")
+                               .arg(limits.totalSeconds));
     if (code == CURLE_ABORTED_BY_CALLBACK)
         return cancelled();
     if (code != CURLE_OK)
-        return fileFailure(text("The calendar could not be fetched: %1")
+        return fileFailure(QCoreApplication::translate("FeedFetch", "The calendar could not be fetched: %1")
                                .arg(QString::fromUtf8(problem[0] ? problem : curl_easy_strerror(code))));
     if (status < 200 || status >= 300)
-        return fileFailure(text("The server answered %1 instead of the calendar.").arg(status));
+        return fileFailure(
+            QCoreApplication::translate("FeedFetch", "The server answered %1 instead of the calendar.").arg(status));
     return t.body;
 }
 

@@ -18,11 +18,6 @@
 #include <filesystem>
 
 namespace {
-QString text(const char* source)
-{
-    return QCoreApplication::translate("FeedPublisher", source);
-}
-
 using Nights = QList<CalendarFiles::BusyNights>;
 
 // Stays touching or overlapping become one period: a subscriber needs to know the berth is taken, not by how many.
@@ -65,7 +60,7 @@ Status writeFile(const QString& path, const QByteArray& bytes)
     if (!done || renamed) {
         QFile::remove(part);
         return fileFailure(
-            text("%1 could not be written: %2")
+            QCoreApplication::translate("FeedPublisher", "%1 could not be written: %2")
                 .arg(QDir::toNativeSeparators(path), done ? QString::fromStdString(renamed.message()) : problem));
     }
     return Done{};
@@ -230,7 +225,8 @@ Result<FeedPublisher::Pass> FeedPublisher::publish(const QSqlDatabase& db, const
         m_folder = folder;
     }
     if (!QDir().mkpath(folder))
-        return fileFailure(text("The folder %1 could not be made.").arg(QDir::toNativeSeparators(folder)));
+        return fileFailure(QCoreApplication::translate("FeedPublisher", "The folder %1 could not be made.")
+                               .arg(QDir::toNativeSeparators(folder)));
     const auto busy = readBusy(db, today);
     if (!busy)
         return busy.failure();

@@ -6,12 +6,6 @@
 #include <QCoreApplication>
 
 namespace FeedReader {
-namespace {
-QString text(const char* source)
-{
-    return QCoreApplication::translate("FeedReader", source);
-}
-} // namespace
 
 Result<Report> readOne(const QSqlDatabase& db, const FeedStore::Feed& feed, const QDateTime& now,
                        const FeedFetch::Limits& limits, const std::atomic_bool* stop)
@@ -37,7 +31,9 @@ Result<Report> readOne(const QSqlDatabase& db, const FeedStore::Feed& feed, cons
     const auto applied = FeedBlocks::apply(db, feed.id, feed.berthId, blocks, FeedStore::blockReason(feed.address));
     if (!applied) {
         // Another desk's booking met at commit, or the database away: the last blocks stand, the next pass retries.
-        report.error = text("The calendar was read but its blocks could not be saved: %1").arg(applied.error());
+        report.error =
+            QCoreApplication::translate("FeedReader", "The calendar was read but its blocks could not be saved: %1")
+                .arg(applied.error());
         (void)FeedStore::record(db, feed.id, now, report.error, 0);
         return report;
     }
@@ -77,10 +73,13 @@ QString describe(const Report& report)
     const FeedBlocks::Outcome& o = report.outcome;
     if (o.added == 0 && o.moved == 0 && o.released == 0 && o.conflicts.isEmpty())
         return {};
-    QString line =
-        text("%1: %2 blocks added, %3 moved, %4 released").arg(where).arg(o.added).arg(o.moved).arg(o.released);
+    QString line = QCoreApplication::translate("FeedReader", "%1: %2 blocks added, %3 moved, %4 released")
+                       .arg(where)
+                       .arg(o.added)
+                       .arg(o.moved)
+                       .arg(o.released);
     for (const FeedBlocks::Conflict& c : o.conflicts)
-        line += text("; over booking %1 (%2) from %3 to %4")
+        line += QCoreApplication::translate("FeedReader", "; over booking %1 (%2) from %3 to %4")
                     .arg(c.bookingId)
                     .arg(c.customer, c.from.toString(DateTimes::dateTimeFormat()),
                          c.to.toString(DateTimes::dateTimeFormat()));

@@ -11,12 +11,6 @@
 #include <QUrl>
 
 namespace FeedStore {
-namespace {
-QString text(const char* source)
-{
-    return QCoreApplication::translate("FeedStore", source);
-}
-} // namespace
 
 Result<QList<Feed>> list(const QSqlDatabase& db)
 {
@@ -42,7 +36,8 @@ Result<int> add(const QSqlDatabase& db, int berthId, const QString& address)
 {
     const QString trimmed = address.trimmed();
     if (trimmed.size() > MaxAddressLength)
-        return refused(text("The address may be at most %1 characters long.").arg(MaxAddressLength));
+        return refused(QCoreApplication::translate("FeedStore", "The address may be at most %1 characters long.")
+                           .arg(MaxAddressLength));
     if (const auto url = FeedFetch::normalized(trimmed); !url)
         return url.failure();
     Sql::Transaction tx(db, true);
@@ -53,14 +48,14 @@ Result<int> add(const QSqlDatabase& db, int berthId, const QString& address)
     if (!Sql::exec(named, QStringLiteral("SELECT Name FROM Berth WHERE ID = ?"), {berthId}, &error))
         return databaseFailure(error);
     if (!named.next())
-        return refused(text("Please choose the berth whose calendar this is."));
+        return refused(QCoreApplication::translate("FeedStore", "Please choose the berth whose calendar this is."));
     const QString berth = named.value(0).toString();
     const auto same = Sql::scalar(db, QStringLiteral("SELECT COUNT(*) FROM CalendarFeed WHERE BerthID = ? AND Url = ?"),
                                   {berthId, trimmed}, &error);
     if (!same)
         return databaseFailure(error);
     if (same->toInt() > 0)
-        return refused(text("%1 already reads this calendar.").arg(berth));
+        return refused(QCoreApplication::translate("FeedStore", "%1 already reads this calendar.").arg(berth));
     const auto id = Sql::insertReturningId(db, QStringLiteral("INSERT INTO CalendarFeed (BerthID, Url) VALUES (?, ?)"),
                                            {berthId, trimmed}, &error);
     if (!id)
@@ -101,7 +96,8 @@ Status record(const QSqlDatabase& db, int feedId, const QDateTime& when, const Q
 QString blockReason(const QString& address)
 {
     const QUrl url(address.trimmed());
-    return text("Booked elsewhere (%1)").arg(url.host().isEmpty() ? address.left(60) : url.host());
+    return QCoreApplication::translate("FeedStore", "Booked elsewhere (%1)")
+        .arg(url.host().isEmpty() ? address.left(60) : url.host());
 }
 
 } // namespace FeedStore

@@ -13,11 +13,6 @@
 namespace AwayPeriods {
 namespace {
 
-QString text(const char* source)
-{
-    return QCoreApplication::translate("AwayPeriods", source);
-}
-
 struct Held
 {
     QDate firstDay;
@@ -37,7 +32,7 @@ Result<Held> heldBy(const QSqlDatabase& db, int contractId)
                    {contractId}, &error))
         return databaseFailure(error);
     if (!q.next())
-        return conflict(text("Another desk removed this contract meanwhile."));
+        return conflict(QCoreApplication::translate("AwayPeriods", "Another desk removed this contract meanwhile."));
     Held held{Sql::readDay(q.value(0)), Sql::readDay(q.value(1)), q.value(2).toInt() != 0, q.value(3).toString(), {}};
     if (!Sql::exec(q, QStringLiteral("SELECT BerthID FROM ContractBerth WHERE ContractID = ? ORDER BY BerthID"),
                    {contractId}, &error))
@@ -71,14 +66,16 @@ Status noVisitor(const QSqlDatabase& db, const QList<int>& berths, const QDateTi
 Status checkDays(const Away& away, const Held& held)
 {
     if (!away.firstDay.isValid() || !away.returnDay.isValid())
-        return refused(text("Enter the first day away and the day back."));
+        return refused(QCoreApplication::translate("AwayPeriods", "Enter the first day away and the day back."));
     if (away.returnDay <= away.firstDay)
-        return refused(text("The day back must come after the first day away."));
+        return refused(QCoreApplication::translate("AwayPeriods", "The day back must come after the first day away."));
     if (away.firstDay < held.firstDay || away.returnDay > held.lastDay.addDays(1))
-        return refused(text("The absence must lie within the contract's term, %1 to %2.")
-                           .arg(DateTimes::dateText(held.firstDay), DateTimes::dateText(held.lastDay)));
+        return refused(
+            QCoreApplication::translate("AwayPeriods", "The absence must lie within the contract's term, %1 to %2.")
+                .arg(DateTimes::dateText(held.firstDay), DateTimes::dateText(held.lastDay)));
     if (away.note.trimmed().size() > MaxNoteLength)
-        return refused(text("The note is longer than %1 characters.").arg(MaxNoteLength));
+        return refused(
+            QCoreApplication::translate("AwayPeriods", "The note is longer than %1 characters.").arg(MaxNoteLength));
     return Done{};
 }
 
@@ -146,7 +143,8 @@ Result<int> save(const QSqlDatabase& db, const Away& away, const QDateTime& now)
     if (!held)
         return held.failure();
     if (held->cancelled)
-        return refused(text("The contract has been cancelled: its berths are no longer held."));
+        return refused(QCoreApplication::translate("AwayPeriods",
+                                                   "The contract has been cancelled: its berths are no longer held."));
     if (const Status days = checkDays(away, *held); !days)
         return days.failure();
     const auto others = list(db, away.contractId);
@@ -159,16 +157,18 @@ Result<int> save(const QSqlDatabase& db, const Away& away, const QDateTime& now)
             continue;
         }
         if (other.firstDay < away.returnDay && other.returnDay > away.firstDay)
-            return refused(text("The holder is already away from %1 to %2: change that absence instead.")
+            return refused(QCoreApplication::translate(
+                               "AwayPeriods", "The holder is already away from %1 to %2: change that absence instead.")
                                .arg(DateTimes::dateText(other.firstDay), DateTimes::dateText(other.returnDay)));
     }
     if (away.id != 0 && !before)
-        return conflict(text("Another desk removed this absence meanwhile."));
+        return conflict(QCoreApplication::translate("AwayPeriods", "Another desk removed this absence meanwhile."));
     // Nights that go back under the hold must have no visitor on them.
     if (before) {
-        const QString refusal =
-            text("Booking %1 (%2, %3 to %4) stays on the berth while the holder is away: move it before shortening "
-                 "the absence.");
+        const QString refusal = QCoreApplication::translate(
+            "AwayPeriods",
+            "Booking %1 (%2, %3 to %4) stays on the berth while the holder is away: move it before shortening "
+            "the absence.");
         const QList<HeldBerths::Span> regained = HeldBerths::heldSpans(
             before->firstDay, before->returnDay.addDays(-1), {HeldBerths::Away{away.firstDay, away.returnDay}});
         for (const HeldBerths::Span& span : regained)
@@ -196,7 +196,8 @@ Result<int> save(const QSqlDatabase& db, const Away& away, const QDateTime& now)
         return cut.failure();
     if (!tx.commit(&error)) {
         if (Dialect::of(db).isOverlapRefusal(tx.commitError()))
-            return conflict(text("A visitor was booked on the berth meanwhile: the absence was not changed."));
+            return conflict(QCoreApplication::translate(
+                "AwayPeriods", "A visitor was booked on the berth meanwhile: the absence was not changed."));
         return databaseFailure(error);
     }
     return id;
@@ -213,16 +214,17 @@ Status remove(const QSqlDatabase& db, int awayId)
                    &error))
         return databaseFailure(error);
     if (!q.next())
-        return conflict(text("Another desk removed this absence meanwhile."));
+        return conflict(QCoreApplication::translate("AwayPeriods", "Another desk removed this absence meanwhile."));
     const int contractId = q.value(0).toInt();
     const auto held = heldBy(db, contractId);
     if (!held)
         return held.failure();
-    if (const Status free =
-            noVisitor(db, held->berths, HeldBerths::heldFrom(Sql::readDay(q.value(1))),
-                      HeldBerths::heldFrom(Sql::readDay(q.value(2))),
-                      text("Booking %1 (%2, %3 to %4) stays on the berth while the holder is away: the absence "
-                           "cannot be removed."));
+    if (const Status free = noVisitor(
+            db, held->berths, HeldBerths::heldFrom(Sql::readDay(q.value(1))),
+            HeldBerths::heldFrom(Sql::readDay(q.value(2))),
+            QCoreApplication::translate(
+                "AwayPeriods", "Booking %1 (%2, %3 to %4) stays on the berth while the holder is away: the absence "
+                               "cannot be removed."));
         !free)
         return free;
     if (!Sql::exec(db, QStringLiteral("DELETE FROM ContractAway WHERE ID = ?"), {awayId}, &error))
@@ -231,7 +233,8 @@ Status remove(const QSqlDatabase& db, int awayId)
         return cut;
     if (!tx.commit(&error)) {
         if (Dialect::of(db).isOverlapRefusal(tx.commitError()))
-            return conflict(text("A visitor was booked on the berth meanwhile: the absence was kept."));
+            return conflict(QCoreApplication::translate(
+                "AwayPeriods", "A visitor was booked on the berth meanwhile: the absence was kept."));
         return databaseFailure(error);
     }
     return Done{};

@@ -19,16 +19,6 @@ namespace ContractBatch {
 namespace {
 
 // The messages addIn gives, in its words.
-QString storeText(const char* source)
-{
-    return QCoreApplication::translate("ContractStore", source);
-}
-
-QString text(const char* source)
-{
-    return QCoreApplication::translate("ContractBatch", source);
-}
-
 struct Named
 {
     QString name;
@@ -110,30 +100,36 @@ Result<QList<int>> addAllIn(const QSqlDatabase& db, const QList<NewContract>& co
     for (qsizetype i = 0; i < contracts.size(); ++i) {
         const ContractRecord& c = contracts[i].record;
         if (!holders->contains(c.customerId))
-            return named(i, conflict(storeText("The holder is no longer in the customer list.")));
+            return named(i, conflict(QCoreApplication::translate("ContractStore",
+                                                                 "The holder is no longer in the customer list.")));
         const QDateTime from = HeldBerths::heldFrom(c.firstDay);
         const QDateTime to = HeldBerths::heldTo(c.lastDay);
         for (const int berthId : c.berthIds) {
             const auto berth = berths->constFind(berthId);
             if (berth == berths->cend())
-                return named(i, conflict(storeText("A berth of the contract is no longer in the register.")));
+                return named(i, conflict(QCoreApplication::translate(
+                                    "ContractStore", "A berth of the contract is no longer in the register.")));
             if (!berth->active)
                 return named(
-                    i,
-                    refused(
-                        storeText("%1 is not in use: make it active in the berth register first.").arg(berth->name)));
+                    i, refused(QCoreApplication::translate(
+                                   "ContractStore", "%1 is not in use: make it active in the berth register first.")
+                                   .arg(berth->name)));
             if (!BerthAvailability::freeOver(heldOn.value(berthId), berthId, from, to)) {
                 // Named exactly by the one-by-one check, which reads what is in the way.
                 const auto inTheWay = ContractStore::checkBerths(db, c, 0);
-                return named(i, inTheWay ? refused(text("%1 is held over the contract's days: the contract was not "
-                                                        "saved.")
+                return named(i, inTheWay ? refused(QCoreApplication::translate(
+                                                       "ContractBatch",
+                                                       "%1 is held over the contract's days: the contract was not "
+                                                       "saved.")
                                                        .arg(berth->name))
                                          : inTheWay.failure());
             }
             for (const auto& [takenFrom, takenTo] : taking.value(berthId))
                 if (takenFrom < to && takenTo > from)
-                    return named(i, refused(text("%1 would be held twice from %2 to %3 by contracts of this run: "
-                                                 "nothing was saved.")
+                    return named(i, refused(QCoreApplication::translate(
+                                                "ContractBatch",
+                                                "%1 would be held twice from %2 to %3 by contracts of this run: "
+                                                "nothing was saved.")
                                                 .arg(berth->name, DateTimes::dateText(std::max(from, takenFrom).date()),
                                                      DateTimes::dateText(std::min(to, takenTo).date()))));
             taking[berthId].append({from, to});

@@ -13,11 +13,6 @@
 namespace ContractEdit {
 namespace {
 
-QString text(const char* source)
-{
-    return QCoreApplication::translate("ContractEdit", source);
-}
-
 QString planText(const QList<ContractPlan::Instalment>& plan)
 {
     QStringList parts;
@@ -40,10 +35,12 @@ FieldChanges::Merge<ContractRecord> merged(const ContractRecord& base, const Con
                                            const ContractRecord& mine)
 {
     FieldChanges::Merge<ContractRecord> merge(base, theirs, mine);
-    merge.field(text("Boat:"), &ContractRecord::boatId,
-                [&](const std::optional<int>& id) { return id ? QString::number(*id) : text("none"); });
+    merge.field(QCoreApplication::translate("ContractEdit", "Boat:"), &ContractRecord::boatId,
+                [&](const std::optional<int>& id) {
+                    return id ? QString::number(*id) : QCoreApplication::translate("ContractEdit", "none");
+                });
     merge.field(
-        text("Berths:"), [](const ContractRecord& c) { return c.berthIds; },
+        QCoreApplication::translate("ContractEdit", "Berths:"), [](const ContractRecord& c) { return c.berthIds; },
         [](ContractRecord& into, const ContractRecord& from) {
             into.berthIds = from.berthIds;
             into.berths = from.berths;
@@ -55,19 +52,24 @@ FieldChanges::Merge<ContractRecord> merged(const ContractRecord& base, const Con
             return names.join(QStringLiteral(", "));
         });
     merge.field(
-        text("Days:"), [](const ContractRecord& c) { return std::pair(c.firstDay, c.lastDay); },
+        QCoreApplication::translate("ContractEdit", "Days:"),
+        [](const ContractRecord& c) { return std::pair(c.firstDay, c.lastDay); },
         [](ContractRecord& into, const ContractRecord& from) {
             into.firstDay = from.firstDay;
             into.lastDay = from.lastDay;
         },
         [](const std::pair<QDate, QDate>& days) {
-            return text("%1 to %2").arg(DateTimes::dateText(days.first), DateTimes::dateText(days.second));
+            return QCoreApplication::translate("ContractEdit", "%1 to %2")
+                .arg(DateTimes::dateText(days.first), DateTimes::dateText(days.second));
         });
-    merge.field(text("Term:"), &ContractRecord::termId,
-                [](const std::optional<qint64>& id) { return id ? QString::number(*id) : text("none"); });
-    merge.field(text("Price before tax:"), &ContractRecord::hire, [](const Money& m) { return m.formatGrouped(); });
-    merge.field(text("Plan:"), &ContractRecord::plan, planText);
-    merge.field(text("Notes:"), &ContractRecord::notes);
+    merge.field(QCoreApplication::translate("ContractEdit", "Term:"), &ContractRecord::termId,
+                [](const std::optional<qint64>& id) {
+                    return id ? QString::number(*id) : QCoreApplication::translate("ContractEdit", "none");
+                });
+    merge.field(QCoreApplication::translate("ContractEdit", "Price before tax:"), &ContractRecord::hire,
+                [](const Money& m) { return m.formatGrouped(); });
+    merge.field(QCoreApplication::translate("ContractEdit", "Plan:"), &ContractRecord::plan, planText);
+    merge.field(QCoreApplication::translate("ContractEdit", "Notes:"), &ContractRecord::notes);
     return merge;
 }
 
@@ -83,7 +85,8 @@ Result<ContractRecord> save(const QSqlDatabase& db, const ContractRecord& loaded
     if (!theirs)
         return theirs;
     if (theirs->cancelled)
-        return refused(text("The contract has been cancelled: it can no longer be changed."));
+        return refused(QCoreApplication::translate("ContractEdit",
+                                                   "The contract has been cancelled: it can no longer be changed."));
     auto written = FieldChanges::toWrite(merged(loaded, *theirs, mine), merge);
     if (!written)
         return written;
@@ -93,7 +96,8 @@ Result<ContractRecord> save(const QSqlDatabase& db, const ContractRecord& loaded
     const QList<ContractPlan::Instalment> invoiced = invoicedOf(theirs->plan, true);
     const bool daysChanged = c.firstDay != theirs->firstDay || c.lastDay != theirs->lastDay;
     if (daysChanged && !invoiced.isEmpty())
-        return refused(text("An instalment of this contract has been invoiced, so its days stay as they are: cancel "
+        return refused(QCoreApplication::translate(
+            "ContractEdit", "An instalment of this contract has been invoiced, so its days stay as they are: cancel "
                             "it and make a new one to change them."));
     const auto berths = ContractStore::checkBerths(db, c, c.id);
     if (!berths)

@@ -10,11 +10,6 @@
 namespace ContractLists {
 namespace {
 
-QString text(const char* source)
-{
-    return QCoreApplication::translate("ContractLists", source);
-}
-
 } // namespace
 
 Result<List> byBerthType(const QSqlDatabase& db)
@@ -22,13 +17,18 @@ Result<List> byBerthType(const QSqlDatabase& db)
     const auto rows = ContractStore::list(db);
     if (!rows)
         return rows.failure();
-    List list{text("Contracts by berth type"),
-              QStringLiteral("Contracts by berth type"),
-              {text("Berth type"), text("Contract"), text("Holder"), text("Berths"), text("Term"), text("From"),
-               text("To"), text("Price"), text("Balance")},
-              {Value::Text, Value::Text, Value::Text, Value::Text, Value::Text, Value::Day, Value::Day, Value::Money,
-               Value::Money},
-              {}};
+    List list{
+        QCoreApplication::translate("ContractLists", "Contracts by berth type"),
+        QStringLiteral("Contracts by berth type"),
+        {QCoreApplication::translate("ContractLists", "Berth type"),
+         QCoreApplication::translate("ContractLists", "Contract"),
+         QCoreApplication::translate("ContractLists", "Holder"), QCoreApplication::translate("ContractLists", "Berths"),
+         QCoreApplication::translate("ContractLists", "Term"), QCoreApplication::translate("ContractLists", "From"),
+         QCoreApplication::translate("ContractLists", "To"), QCoreApplication::translate("ContractLists", "Price"),
+         QCoreApplication::translate("ContractLists", "Balance")},
+        {Value::Text, Value::Text, Value::Text, Value::Text, Value::Text, Value::Day, Value::Day, Value::Money,
+         Value::Money},
+        {}};
     for (const ContractStore::Row& r : *rows)
         list.rows << QVariantList{r.berthType, QString::number(r.id), r.holder,          r.berths, r.term, r.firstDay,
                                   r.lastDay,   r.total.toDb(),        r.balance().toDb()};
@@ -41,10 +41,15 @@ Result<List> renewalsDue(const QSqlDatabase& db, const QDate& first, const QDate
     if (!due)
         return due.failure();
     List list{
-        text("Renewals due from %1 to %2").arg(DateTimes::dateText(first), DateTimes::dateText(last)),
+        QCoreApplication::translate("ContractLists", "Renewals due from %1 to %2")
+            .arg(DateTimes::dateText(first), DateTimes::dateText(last)),
         QStringLiteral("Renewals due"),
-        {text("Contract"), text("Holder"), text("Boat"), text("Berths"), text("Ends"), text("This term"),
-         text("Next term"), text("Balance")},
+        {QCoreApplication::translate("ContractLists", "Contract"),
+         QCoreApplication::translate("ContractLists", "Holder"), QCoreApplication::translate("ContractLists", "Boat"),
+         QCoreApplication::translate("ContractLists", "Berths"), QCoreApplication::translate("ContractLists", "Ends"),
+         QCoreApplication::translate("ContractLists", "This term"),
+         QCoreApplication::translate("ContractLists", "Next term"),
+         QCoreApplication::translate("ContractLists", "Balance")},
         {Value::Text, Value::Text, Value::Text, Value::Text, Value::Day, Value::Money, Value::Money, Value::Money},
         {}};
     for (const ContractRenewals::Due& d : *due)
@@ -70,12 +75,17 @@ Result<List> instalmentsDue(const QSqlDatabase& db, const QDate& today, const QD
                                   "C.ID = K.CustomerID WHERE K.Cancelled = 0 ORDER BY K.ID, I.DueDate, I.Number"),
                    {}, &error))
         return databaseFailure(error);
-    List list{text("Instalments due to %1").arg(DateTimes::dateText(until)),
-              QStringLiteral("Instalments due"),
-              {text("Contract"), text("Holder"), text("Instalment"), text("Due"), text("Amount"), text("Invoice"),
-               text("Owing"), text("State")},
-              {Value::Text, Value::Text, Value::Text, Value::Day, Value::Money, Value::Text, Value::Money, Value::Text},
-              {}};
+    List list{
+        QCoreApplication::translate("ContractLists", "Instalments due to %1").arg(DateTimes::dateText(until)),
+        QStringLiteral("Instalments due"),
+        {QCoreApplication::translate("ContractLists", "Contract"),
+         QCoreApplication::translate("ContractLists", "Holder"),
+         QCoreApplication::translate("ContractLists", "Instalment"),
+         QCoreApplication::translate("ContractLists", "Due"), QCoreApplication::translate("ContractLists", "Amount"),
+         QCoreApplication::translate("ContractLists", "Invoice"), QCoreApplication::translate("ContractLists", "Owing"),
+         QCoreApplication::translate("ContractLists", "State")},
+        {Value::Text, Value::Text, Value::Text, Value::Day, Value::Money, Value::Text, Value::Money, Value::Text},
+        {}};
     int contract = 0;
     Money covered; // what the contract's payments have left for its next instalments
     while (q.next()) {
@@ -96,7 +106,8 @@ Result<List> instalmentsDue(const QSqlDatabase& db, const QDate& today, const QD
                                   amount.toDb(),
                                   q.value(6).isNull() ? QString() : q.value(6).toString(),
                                   (amount - taken).toDb(),
-                                  due < today ? text("Overdue") : text("Due")};
+                                  due < today ? QCoreApplication::translate("ContractLists", "Overdue")
+                                              : QCoreApplication::translate("ContractLists", "Due")};
     }
     return list;
 }
@@ -126,7 +137,8 @@ Doc::Document printed(const List& list)
     for (qsizetype i = 0; i < list.columns.size(); ++i)
         heading << Doc::Cell{list.columns[i], 1, list.kinds[i] == Value::Money ? Qt::AlignRight : Qt::AlignLeft, {}};
     doc.pageHeader << Doc::row(heading, {.bold = true}) << Doc::rule();
-    doc.pageFooter << Doc::text(text("Page %p of %P"), {.align = Qt::AlignRight});
+    doc.pageFooter << Doc::text(QCoreApplication::translate("ContractLists", "Page %p of %P"),
+                                {.align = Qt::AlignRight});
     for (const QVariantList& row : list.rows) {
         QList<Doc::Cell> cells;
         for (qsizetype i = 0; i < list.columns.size(); ++i)
@@ -137,7 +149,7 @@ Doc::Document printed(const List& list)
         doc.body << Doc::Record{Doc::row(cells, {.spaceAfter = 1})};
     }
     if (list.rows.isEmpty())
-        doc.body << Doc::Record{Doc::text(text("Nothing to list."))};
+        doc.body << Doc::Record{Doc::text(QCoreApplication::translate("ContractLists", "Nothing to list."))};
     return doc;
 }
 

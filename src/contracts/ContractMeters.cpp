@@ -10,11 +10,6 @@
 namespace ContractMeters {
 namespace {
 
-QString text(const char* source)
-{
-    return QCoreApplication::translate("ContractMeters", source);
-}
-
 /// A berth of a contract in force in the period.
 struct Held
 {
@@ -65,10 +60,10 @@ Result<Line> lineOf(const QSqlDatabase& db, const Held& h, const Meters::Meter& 
     if (!span)
         return span.failure();
     if (span->size() < 2) {
-        line.why =
-            *billedTo && (*billedTo)->readAt >= periodStart
-                ? text("Billed already up to the reading of %1.").arg(DateTimes::dateText((*billedTo)->readAt.date()))
-                : text("Not read twice in the period.");
+        line.why = *billedTo && (*billedTo)->readAt >= periodStart
+                       ? QCoreApplication::translate("ContractMeters", "Billed already up to the reading of %1.")
+                             .arg(DateTimes::dateText((*billedTo)->readAt.date()))
+                       : QCoreApplication::translate("ContractMeters", "Not read twice in the period.");
         return line;
     }
     line.fromReadingId = span->first().id;
@@ -78,10 +73,10 @@ Result<Line> lineOf(const QSqlDatabase& db, const Held& h, const Meters::Meter& 
     line.bill = Meters::price(tariffs, m.kind, {{line.firstDay, line.endDay, Meters::useOver(*span, m.digits)}},
                               line.firstDay, line.endDay);
     if (!line.bill.unpriced.isEmpty())
-        line.why = text("No %1 tariff is in force on %2.")
+        line.why = QCoreApplication::translate("ContractMeters", "No %1 tariff is in force on %2.")
                        .arg(Meters::kindText(m.kind).toLower(), DateTimes::dateText(line.bill.unpriced.first()));
     else if (line.bill.lines.isEmpty())
-        line.why = text("Nothing used in the period.");
+        line.why = QCoreApplication::translate("ContractMeters", "Nothing used in the period.");
     return line;
 }
 
@@ -127,7 +122,7 @@ Result<Run> work(const QSqlDatabase& db, const QDate& from, const QDate& to)
 
 QString breakdown(const Line& line)
 {
-    return text("%1 meter %2, berth %3:\n%4")
+    return QCoreApplication::translate("ContractMeters", "%1 meter %2, berth %3:\n%4")
         .arg(Meters::kindText(line.meter.kind), line.meter.serial, line.berth,
              Meters::billText(line.bill, line.meter.unit));
 }
@@ -145,7 +140,8 @@ Status invoice(const QSqlDatabase& db, Invoice& inv, const QList<Line>& lines, c
                    {inv.contractId, inv.contractId}, &error))
         return databaseFailure(error);
     if (!q.next())
-        return conflict(text("Contract %1 was cancelled meanwhile.").arg(inv.contractId));
+        return conflict(
+            QCoreApplication::translate("ContractMeters", "Contract %1 was cancelled meanwhile.").arg(inv.contractId));
     const QDate lastDay = Sql::readDay(q.value(0));
     inv.instalment = q.value(1).toInt() + 1;
     if (inv.total > Money()) {
@@ -196,11 +192,13 @@ Status invoice(const QSqlDatabase& db, Invoice& inv, const QList<Line>& lines, c
 Status checkPeriod(const QDate& from, const QDate& to)
 {
     if (!from.isValid() || !to.isValid())
-        return refused(text("Choose the first and the last day of the period to bill."));
+        return refused(
+            QCoreApplication::translate("ContractMeters", "Choose the first and the last day of the period to bill."));
     if (to < from)
-        return refused(text("The period ends before it starts."));
+        return refused(QCoreApplication::translate("ContractMeters", "The period ends before it starts."));
     if (from.daysTo(to) + 1 > MostDays)
-        return refused(text("A period billed at once is at most %1 days.").arg(MostDays));
+        return refused(
+            QCoreApplication::translate("ContractMeters", "A period billed at once is at most %1 days.").arg(MostDays));
     return Done{};
 }
 

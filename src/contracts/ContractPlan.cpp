@@ -6,12 +6,6 @@
 #include <algorithm>
 
 namespace ContractPlan {
-namespace {
-QString text(const char* source)
-{
-    return QCoreApplication::translate("ContractPlan", source);
-}
-} // namespace
 
 QList<Instalment> split(Money total, int count, const QDate& firstDay, const QDate& lastDay)
 {
@@ -35,28 +29,34 @@ QList<Instalment> split(Money total, int count, const QDate& firstDay, const QDa
 Status check(const QList<Instalment>& plan, Money total, const QDate& lastDay)
 {
     if (plan.isEmpty())
-        return refused(text("A plan needs at least one instalment."));
+        return refused(QCoreApplication::translate("ContractPlan", "A plan needs at least one instalment."));
     if (plan.size() > MostInstalments)
-        return refused(text("A plan has at most %1 instalments.").arg(MostInstalments));
+        return refused(
+            QCoreApplication::translate("ContractPlan", "A plan has at most %1 instalments.").arg(MostInstalments));
     Money sum;
     for (const Instalment& i : plan) {
         if (!i.due.isValid())
-            return refused(text("Instalment %1 needs the date it falls due.").arg(i.number));
+            return refused(QCoreApplication::translate("ContractPlan", "Instalment %1 needs the date it falls due.")
+                               .arg(i.number));
         if (lastDay.isValid() && i.due > lastDay)
-            return refused(text("Instalment %1 falls due after the contract ends, on %2.")
-                               .arg(i.number)
-                               .arg(DateTimes::dateText(lastDay)));
+            return refused(
+                QCoreApplication::translate("ContractPlan", "Instalment %1 falls due after the contract ends, on %2.")
+                    .arg(i.number)
+                    .arg(DateTimes::dateText(lastDay)));
         if (i.amount < Money() || !i.amount.isWholePence() || !i.amount.withinCeiling())
-            return refused(text("Instalment %1 must be an amount of whole pence, not below %2.")
+            return refused(QCoreApplication::translate("ContractPlan",
+                                                       "Instalment %1 must be an amount of whole pence, not below %2.")
                                .arg(i.number)
                                .arg(Money().format()));
         sum += i.amount;
     }
     if (sum != total)
-        return refused(text("The instalments add up to %1, not the contract's %2: %3 %4.")
-                           .arg(sum.formatGrouped(), total.formatGrouped(),
-                                sum < total ? text("add") : text("take off"),
-                                (sum < total ? total - sum : sum - total).formatGrouped()));
+        return refused(
+            QCoreApplication::translate("ContractPlan", "The instalments add up to %1, not the contract's %2: %3 %4.")
+                .arg(sum.formatGrouped(), total.formatGrouped(),
+                     sum < total ? QCoreApplication::translate("ContractPlan", "add")
+                                 : QCoreApplication::translate("ContractPlan", "take off"),
+                     (sum < total ? total - sum : sum - total).formatGrouped()));
     return Done{};
 }
 
@@ -75,8 +75,10 @@ Result<QList<Instalment>> replan(const QList<Instalment>& plan, Money total, con
         }
     }
     if (invoiced > total)
-        return refused(text("Invoices of %1 were issued on this contract already: its total cannot go below them "
-                            "(%2). Record a refund or a correction instead.")
+        return refused(QCoreApplication::translate(
+                           "ContractPlan",
+                           "Invoices of %1 were issued on this contract already: its total cannot go below them "
+                           "(%2). Record a refund or a correction instead.")
                            .arg(invoiced.formatGrouped(), total.formatGrouped()));
     const qint64 remaining = (total - invoiced).roundedPence();
     if (rest.isEmpty() && remaining != 0) {

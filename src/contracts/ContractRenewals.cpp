@@ -16,11 +16,6 @@
 namespace ContractRenewals {
 namespace {
 
-QString text(const char* source)
-{
-    return QCoreApplication::translate("ContractRenewals", source);
-}
-
 // Not renewed: no renewal of it is in force.
 const char* const Unrenewed = "NOT EXISTS (SELECT 1 FROM Contract R WHERE R.RenewedFrom = K.ID AND R.Cancelled = 0)";
 
@@ -125,7 +120,9 @@ Result<QList<Due>> due(const QSqlDatabase& db, const QDate& first, const QDate& 
             d.nextHire = quote.total;
             d.price = quote.total;
         } else {
-            d.noRate = text("No term price covers %1 from %2 to %3: type the price, or add it in Terms and prices.")
+            d.noRate = QCoreApplication::translate(
+                           "ContractRenewals",
+                           "No term price covers %1 from %2 to %3: type the price, or add it in Terms and prices.")
                            .arg(d.berths.join(QStringLiteral(", ")), DateTimes::dateText(d.nextFirst),
                                 DateTimes::dateText(d.nextLast));
         }
@@ -138,8 +135,10 @@ Result<QList<Renewed>> renew(const QSqlDatabase& db, const QList<Due>& chosen, c
 {
     for (const Due& d : chosen)
         if (d.price < Money() || d.price > Pricing::RateCeiling || !d.price.isWholePence())
-            return refused(text("The renewal price of contract %1 (%2) must be from %3 to %4 in whole pence: nothing "
-                                "was renewed.")
+            return refused(QCoreApplication::translate(
+                               "ContractRenewals",
+                               "The renewal price of contract %1 (%2) must be from %3 to %4 in whole pence: nothing "
+                               "was renewed.")
                                .arg(d.contractId)
                                .arg(d.holder.name, Money().formatGrouped(), Pricing::RateCeiling.formatGrouped()));
     // Everything a letter shows is worked out and laid out before the write lock is taken.
@@ -178,7 +177,9 @@ Result<QList<Renewed>> renew(const QSqlDatabase& db, const QList<Due>& chosen, c
         c.lastDay = d.nextLast;
         c.hire = d.price;
         if (const Status checked = ContractStore::check(c); !checked)
-            return refused(text("Contract %1 (%2): %3").arg(d.contractId).arg(d.holder.name, checked.error()));
+            return refused(QCoreApplication::translate("ContractRenewals", "Contract %1 (%2): %3")
+                               .arg(d.contractId)
+                               .arg(d.holder.name, checked.error()));
         const Pricing::Charges charged =
             Pricing::charges(c.hire, Money(), Pricing::taxInForce(*taxes, c.firstDay).hundredthsOfPercent);
         c.tax = charged.tax;
@@ -223,18 +224,21 @@ Result<QList<Renewed>> renew(const QSqlDatabase& db, const QList<Due>& chosen, c
     for (qsizetype i = 0; i < made.size(); ++i) {
         const Due& d = chosen[i];
         if (standing.value(d.contractId) != std::pair(d.lastDay, d.hire))
-            return conflict(text("Contract %1 (%2) was renewed, cancelled or changed at another desk meanwhile: "
-                                 "nothing was renewed. Read the list again.")
+            return conflict(QCoreApplication::translate(
+                                "ContractRenewals",
+                                "Contract %1 (%2) was renewed, cancelled or changed at another desk meanwhile: "
+                                "nothing was renewed. Read the list again.")
                                 .arg(d.contractId)
                                 .arg(d.holder.name));
         making << ContractBatch::NewContract{made[i].record, d.contractId, ContractDocuments::RenewalLetterKind,
                                              made[i].letter};
     }
     const auto ids = ContractBatch::addAllIn(db, making, now, [&](qsizetype at, const Failure& why) {
-        return Failure{why.kind == FailureKind::Database ? FailureKind::Database : FailureKind::Refused,
-                       text("Contract %1 (%2) could not be renewed, so nothing was: %3")
-                           .arg(chosen[at].contractId)
-                           .arg(chosen[at].holder.name, why.text)};
+        return Failure{
+            why.kind == FailureKind::Database ? FailureKind::Database : FailureKind::Refused,
+            QCoreApplication::translate("ContractRenewals", "Contract %1 (%2) could not be renewed, so nothing was: %3")
+                .arg(chosen[at].contractId)
+                .arg(chosen[at].holder.name, why.text)};
     });
     if (!ids)
         return ids.failure();

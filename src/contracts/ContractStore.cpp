@@ -15,27 +15,26 @@
 namespace ContractStore {
 namespace {
 
-QString text(const char* source)
-{
-    return QCoreApplication::translate("ContractStore", source);
-}
-
 QString inTheWayText(const QString& berth, const HeldBerths::InTheWay& found)
 {
     const QString from = DateTimes::dateText(found.from.date());
     const QString to = DateTimes::dateText(found.to.date());
     switch (found.kind) {
     case HeldBerths::InTheWay::Kind::Booking:
-        return text("%1 is booked from %2 to %3 (booking %4, %5): the contract was not saved.")
+        return QCoreApplication::translate("ContractStore",
+                                           "%1 is booked from %2 to %3 (booking %4, %5): the contract was not saved.")
             .arg(berth, from, to)
             .arg(found.id)
             .arg(found.what);
     case HeldBerths::InTheWay::Kind::Block:
-        return text("%1 is blocked from %2 to %3 (%4): the contract was not saved.").arg(berth, from, to, found.what);
+        return QCoreApplication::translate("ContractStore",
+                                           "%1 is blocked from %2 to %3 (%4): the contract was not saved.")
+            .arg(berth, from, to, found.what);
     case HeldBerths::InTheWay::Kind::Contract:
         break;
     }
-    return text("%1 is held by contract %2 (%3) from %4 to %5: the contract was not saved.")
+    return QCoreApplication::translate("ContractStore",
+                                       "%1 is held by contract %2 (%3) from %4 to %5: the contract was not saved.")
         .arg(berth)
         .arg(found.id)
         .arg(found.what, from, to);
@@ -48,7 +47,7 @@ Result<bool> cancelledOf(const QSqlDatabase& db, int contractId, Money* paid = n
     if (!Sql::exec(q, QStringLiteral("SELECT Cancelled, Paid FROM Contract WHERE ID = ?"), {contractId}, &error))
         return databaseFailure(error);
     if (!q.next())
-        return conflict(text("Another desk removed this contract meanwhile."));
+        return conflict(QCoreApplication::translate("ContractStore", "Another desk removed this contract meanwhile."));
     if (paid)
         *paid = Money::fromDb(q.value(1));
     return q.value(0).toInt() != 0;
@@ -64,7 +63,7 @@ Result<Issued> issueIn(const QSqlDatabase& db, int contractId, int number, const
                    {contractId, number}, &error))
         return databaseFailure(error);
     if (!q.next())
-        return conflict(text("The contract has no instalment %1.").arg(number));
+        return conflict(QCoreApplication::translate("ContractStore", "The contract has no instalment %1.").arg(number));
     Issued issued{contractId, number, Sql::readDay(q.value(0)), Money::fromDb(q.value(1)), q.value(2).toLongLong()};
     if (!q.value(2).isNull())
         return issued;
@@ -85,26 +84,29 @@ Result<Issued> issueIn(const QSqlDatabase& db, int contractId, int number, const
 Status check(const ContractRecord& c)
 {
     if (c.customerId <= 0)
-        return refused(text("Please choose the holder."));
+        return refused(QCoreApplication::translate("ContractStore", "Please choose the holder."));
     if (c.berthIds.isEmpty())
-        return refused(text("Please choose the berth the contract holds."));
+        return refused(QCoreApplication::translate("ContractStore", "Please choose the berth the contract holds."));
     if (QSet<int>(c.berthIds.cbegin(), c.berthIds.cend()).size() != c.berthIds.size())
-        return refused(text("A berth is chosen twice."));
+        return refused(QCoreApplication::translate("ContractStore", "A berth is chosen twice."));
     if (!c.firstDay.isValid() || !c.lastDay.isValid())
-        return refused(text("Please give the contract's first and last days."));
+        return refused(QCoreApplication::translate("ContractStore", "Please give the contract's first and last days."));
     if (c.lastDay < c.firstDay)
-        return refused(text("The contract ends before it starts."));
+        return refused(QCoreApplication::translate("ContractStore", "The contract ends before it starts."));
     if (!BookingRules::withinDateRange(HeldBerths::heldFrom(c.firstDay), HeldBerths::heldTo(c.lastDay)))
-        return refused(text("A contract must lie between %1 and %2.")
+        return refused(QCoreApplication::translate("ContractStore", "A contract must lie between %1 and %2.")
                            .arg(DateTimes::dateText(BookingRules::earliestDate()),
                                 DateTimes::dateText(BookingRules::latestDate())));
     if (c.firstDay.daysTo(c.lastDay) + 1 > MostDays)
-        return refused(text("A contract runs for at most %1 days: make a new one for what follows.").arg(MostDays));
+        return refused(QCoreApplication::translate(
+                           "ContractStore", "A contract runs for at most %1 days: make a new one for what follows.")
+                           .arg(MostDays));
     if (c.hire < Money() || c.hire > Pricing::RateCeiling || !c.hire.isWholePence())
-        return refused(text("The price must be from %1 to %2 in whole pence.")
+        return refused(QCoreApplication::translate("ContractStore", "The price must be from %1 to %2 in whole pence.")
                            .arg(Money().formatGrouped(), Pricing::RateCeiling.formatGrouped()));
     if (c.notes.size() > MaxNotesLength)
-        return refused(text("The notes run to at most %1 characters.").arg(MaxNotesLength));
+        return refused(QCoreApplication::translate("ContractStore", "The notes run to at most %1 characters.")
+                           .arg(MaxNotesLength));
     return Done{};
 }
 
@@ -137,7 +139,7 @@ Result<int> addIn(const QSqlDatabase& db, const ContractRecord& contract, const 
     if (!Sql::exec(holder, QStringLiteral("SELECT Name FROM Customer WHERE ID = ?"), {contract.customerId}, &error))
         return databaseFailure(error);
     if (!holder.next())
-        return conflict(text("The holder is no longer in the customer list."));
+        return conflict(QCoreApplication::translate("ContractStore", "The holder is no longer in the customer list."));
     const QString holderName = holder.value(0).toString();
     const auto held = checkBerths(db, contract, 0);
     if (!held)
@@ -196,10 +198,13 @@ Result<QStringList> checkBerths(const QSqlDatabase& db, const ContractRecord& co
         if (!Sql::exec(q, QStringLiteral("SELECT Name, Active FROM Berth WHERE ID = ?"), {berthId}, &error))
             return databaseFailure(error);
         if (!q.next())
-            return conflict(text("A berth of the contract is no longer in the register."));
+            return conflict(
+                QCoreApplication::translate("ContractStore", "A berth of the contract is no longer in the register."));
         const QString name = q.value(0).toString();
         if (q.value(1).toInt() == 0)
-            return refused(text("%1 is not in use: make it active in the berth register first.").arg(name));
+            return refused(QCoreApplication::translate("ContractStore",
+                                                       "%1 is not in use: make it active in the berth register first.")
+                               .arg(name));
         const auto found = HeldBerths::inTheWay(db, berthId, from, to, exceptContract);
         if (!found)
             return found.failure();
@@ -246,8 +251,10 @@ Failure commitFailure(const QSqlDatabase& db, const Sql::Transaction& tx, const 
         if (names.isEmpty())
             for (const int id : contract.berthIds)
                 names << QString::number(id);
-        return conflict(text("%1 was booked over the contract's days meanwhile: the contract was not saved.")
-                            .arg(names.join(QStringLiteral(", "))));
+        return conflict(
+            QCoreApplication::translate("ContractStore",
+                                        "%1 was booked over the contract's days meanwhile: the contract was not saved.")
+                .arg(names.join(QStringLiteral(", "))));
     }
     return databaseFailure(error);
 }
@@ -267,7 +274,7 @@ Result<ContractRecord> load(const QSqlDatabase& db, int id)
                    {id}, &error))
         return databaseFailure(error);
     if (!q.next())
-        return conflict(text("Another desk removed this contract meanwhile."));
+        return conflict(QCoreApplication::translate("ContractStore", "Another desk removed this contract meanwhile."));
     ContractRecord c;
     c.id = id;
     c.customerId = q.value(0).toInt();
@@ -320,7 +327,7 @@ Status cancel(const QSqlDatabase& db, int id)
     if (!cancelled)
         return cancelled.failure();
     if (*cancelled)
-        return refused(text("The contract has already been cancelled."));
+        return refused(QCoreApplication::translate("ContractStore", "The contract has already been cancelled."));
     QString error;
     if (!Sql::exec(db, QStringLiteral("UPDATE Contract SET Cancelled = 1 WHERE ID = ?"), {id}, &error))
         return databaseFailure(error);
@@ -384,7 +391,8 @@ Result<Issued> issue(const QSqlDatabase& db, int contractId, int number, const Q
     if (!cancelled)
         return cancelled.failure();
     if (*cancelled)
-        return refused(text("The contract has been cancelled: its instalments are not invoiced."));
+        return refused(QCoreApplication::translate(
+            "ContractStore", "The contract has been cancelled: its instalments are not invoiced."));
     const auto issued = issueIn(db, contractId, number, when);
     if (!issued)
         return issued;
@@ -433,7 +441,8 @@ Result<Money> pay(const QSqlDatabase& db, int contractId, const Ledger::Entry& e
     if (!cancelled)
         return cancelled.failure();
     if (*cancelled && entry.kind != Ledger::Kind::Refund && entry.kind != Ledger::Kind::Correction)
-        return refused(text("The contract has been cancelled: only a refund or a correction can be recorded."));
+        return refused(QCoreApplication::translate(
+            "ContractStore", "The contract has been cancelled: only a refund or a correction can be recorded."));
     const auto after = Ledger::addContractLine(db, contractId, paid, entry, when, Ledger::deskName());
     if (!after)
         return after;
@@ -455,8 +464,9 @@ Removal::Dependents guardingHolders(Removal::Dependents bookings)
         if (!held)
             return databaseFailure(error);
         if (held->toInt() > 0)
-            return refused(text("This customer holds a contract, kept for the accounts even once cancelled, so the "
-                                "customer cannot be deleted."));
+            return refused(QCoreApplication::translate(
+                "ContractStore", "This customer holds a contract, kept for the accounts even once cancelled, so the "
+                                 "customer cannot be deleted."));
         return inner(db, id);
     };
     return guarded;
@@ -476,11 +486,14 @@ Status berthsUnheld(const QSqlDatabase& db, int id, BerthsOf of)
         return databaseFailure(error);
     if (held->toInt() == 0)
         return Done{};
-    return refused(of == BerthsOf::Berth
-                       ? text("This berth is let under a contract, kept for the accounts even once cancelled or "
-                              "ended, so the berth cannot be deleted. Make it inactive instead.")
-                       : text("A berth of this owner is let under a contract, kept for the accounts even once "
-                              "cancelled or ended, so the owner cannot be deleted."));
+    return refused(
+        of == BerthsOf::Berth
+            ? QCoreApplication::translate(
+                  "ContractStore", "This berth is let under a contract, kept for the accounts even once cancelled or "
+                                   "ended, so the berth cannot be deleted. Make it inactive instead.")
+            : QCoreApplication::translate(
+                  "ContractStore", "A berth of this owner is let under a contract, kept for the accounts even once "
+                                   "cancelled or ended, so the owner cannot be deleted."));
 }
 
 Removal::Dependents guardingBerths(Removal::Dependents inner, BerthsOf of)
@@ -502,7 +515,7 @@ Removal::Dependents guardingBerths(Removal::Dependents inner, BerthsOf of)
 
 QString describe(const ContractRecord& c)
 {
-    return text("Contract %1: %2, %3 from %4 to %5, %6")
+    return QCoreApplication::translate("ContractStore", "Contract %1: %2, %3 from %4 to %5, %6")
         .arg(c.id)
         .arg(c.customer, c.berths.join(QStringLiteral(", ")), DateTimes::dateText(c.firstDay),
              DateTimes::dateText(c.lastDay), c.total.formatGrouped());

@@ -9,11 +9,6 @@
 namespace MeterLists {
 namespace {
 
-QString text(const char* source)
-{
-    return QCoreApplication::translate("MeterLists", source);
-}
-
 ContractLists::List list(const QString& title, const QString& fileName, const QStringList& columns,
                          const QList<ContractLists::Value>& kinds)
 {
@@ -28,11 +23,13 @@ Result<ContractLists::List> useByBerth(const QSqlDatabase& db, Meters::Kind kind
     const auto use = MeterStore::useByMonth(db, kind, first, last);
     if (!use)
         return use.failure();
-    auto found = list(text("%1 use by berth and month, %2 to %3")
-                          .arg(Meters::kindText(kind), DateTimes::dateText(first), DateTimes::dateText(last)),
-                      QStringLiteral("meter-use"),
-                      {text("Berth"), text("Month"), text("Use (%1)").arg(Meters::defaultUnit(kind))},
-                      {V::Text, V::Text, V::Text});
+    auto found =
+        list(QCoreApplication::translate("MeterLists", "%1 use by berth and month, %2 to %3")
+                 .arg(Meters::kindText(kind), DateTimes::dateText(first), DateTimes::dateText(last)),
+             QStringLiteral("meter-use"),
+             {QCoreApplication::translate("MeterLists", "Berth"), QCoreApplication::translate("MeterLists", "Month"),
+              QCoreApplication::translate("MeterLists", "Use (%1)").arg(Meters::defaultUnit(kind))},
+             {V::Text, V::Text, V::Text});
     for (const MeterStore::MonthUse& u : *use)
         found.rows << QVariantList{u.berth, u.month, Meters::valueText(u.use, QLocale::c())};
     return found;
@@ -48,7 +45,9 @@ Result<ContractLists::List> notRead(const QSqlDatabase& db, const QDate& today, 
         list(QCoreApplication::translate("MeterLists", "Meters not read for more than %n day(s), on %1", nullptr, days)
                  .arg(DateTimes::dateText(today)),
              QStringLiteral("meters-not-read"),
-             {text("Berth"), text("Meter"), text("Kind"), text("Last read"), text("Days")},
+             {QCoreApplication::translate("MeterLists", "Berth"), QCoreApplication::translate("MeterLists", "Meter"),
+              QCoreApplication::translate("MeterLists", "Kind"), QCoreApplication::translate("MeterLists", "Last read"),
+              QCoreApplication::translate("MeterLists", "Days")},
              {V::Text, V::Text, V::Text, V::Day, V::Text});
     QList<MeterStore::WalkLine> late;
     for (const MeterStore::WalkLine& line : *lines)
@@ -61,7 +60,7 @@ Result<ContractLists::List> notRead(const QSqlDatabase& db, const QDate& today, 
         found.rows << QVariantList{line.meter.berth, line.meter.serial, Meters::kindText(line.meter.kind),
                                    line.last ? QVariant(line.last->readAt.date()) : QVariant(),
                                    line.last ? QString::number(line.last->readAt.date().daysTo(today))
-                                             : text("never read")};
+                                             : QCoreApplication::translate("MeterLists", "never read")};
     return found;
 }
 
@@ -77,19 +76,24 @@ Result<ContractLists::List> flagged(const QSqlDatabase& db, const QDate& first, 
     QHash<qint64, Meters::Meter> byId;
     for (const Meters::Meter& m : *meters)
         byId.insert(m.id, m);
-    auto found = list(text("Readings flagged, %1 to %2").arg(DateTimes::dateText(first), DateTimes::dateText(last)),
-                      QStringLiteral("readings-flagged"),
-                      {text("Read on"), text("Berth"), text("Meter"), text("Reading"), text("Why")},
-                      {V::Day, V::Text, V::Text, V::Text, V::Text});
+    auto found =
+        list(QCoreApplication::translate("MeterLists", "Readings flagged, %1 to %2")
+                 .arg(DateTimes::dateText(first), DateTimes::dateText(last)),
+             QStringLiteral("readings-flagged"),
+             {QCoreApplication::translate("MeterLists", "Read on"), QCoreApplication::translate("MeterLists", "Berth"),
+              QCoreApplication::translate("MeterLists", "Meter"), QCoreApplication::translate("MeterLists", "Reading"),
+              QCoreApplication::translate("MeterLists", "Why")},
+             {V::Day, V::Text, V::Text, V::Text, V::Text});
     for (const Meters::Reading& r : *readings) {
         const Meters::Meter m = byId.value(r.meterId);
         QStringList why;
         if (r.flagged)
-            why << text("over three times the usual");
+            why << QCoreApplication::translate("MeterLists", "over three times the usual");
         if (r.rolledOver)
-            why << text("rolled over");
+            why << QCoreApplication::translate("MeterLists", "rolled over");
         if (r.corrected)
-            why << text("corrected from %1").arg(Meters::valueText(r.firstValue, QLocale::c()));
+            why << QCoreApplication::translate("MeterLists", "corrected from %1")
+                       .arg(Meters::valueText(r.firstValue, QLocale::c()));
         found.rows << QVariantList{r.readAt.date(), m.berth, m.serial,
                                    Meters::valueText(r.value, QLocale::c()) + QLatin1Char(' ') + m.unit,
                                    why.join(QStringLiteral(", "))};

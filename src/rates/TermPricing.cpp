@@ -6,11 +6,6 @@
 namespace TermPricing {
 namespace {
 
-QString text(const char* source)
-{
-    return QCoreApplication::translate("TermPricing", source);
-}
-
 // A day of the month in year, the last of the month where the year has no such day (29 February).
 QDate dayIn(int year, const QDate& like)
 {
@@ -128,25 +123,30 @@ Quote price(const QList<Term>& terms, const QList<TermRate>& rates, const QList<
 Status checkTerm(const Term& term)
 {
     if (term.name.trimmed().isEmpty())
-        return refused(text("A term needs a name."));
+        return refused(QCoreApplication::translate("TermPricing", "A term needs a name."));
     if (!term.firstNight.isValid() || !term.lastNight.isValid())
-        return refused(text("The term \"%1\" needs its first and last days.").arg(term.name));
+        return refused(QCoreApplication::translate("TermPricing", "The term \"%1\" needs its first and last days.")
+                           .arg(term.name));
     if (term.lastNight < term.firstNight)
-        return refused(text("The term \"%1\" ends before it starts.").arg(term.name));
+        return refused(
+            QCoreApplication::translate("TermPricing", "The term \"%1\" ends before it starts.").arg(term.name));
     if (term.yearly && term.lastNight >= term.firstNight.addYears(1))
-        return refused(text("The term \"%1\" comes every year, so it cannot be longer than a year.").arg(term.name));
+        return refused(QCoreApplication::translate(
+                           "TermPricing", "The term \"%1\" comes every year, so it cannot be longer than a year.")
+                           .arg(term.name));
     return Done{};
 }
 
 Status checkRate(const TermRate& rate)
 {
     if (bool(rate.berthTypeId) == bool(rate.berthId))
-        return refused(text("A term's price is for a berth type or for one berth."));
+        return refused(
+            QCoreApplication::translate("TermPricing", "A term's price is for a berth type or for one berth."));
     if (rate.price < Money() || rate.price > Pricing::RateCeiling)
-        return refused(text("A term's price must be from %1 to %2.")
+        return refused(QCoreApplication::translate("TermPricing", "A term's price must be from %1 to %2.")
                            .arg(Money().formatGrouped(), Pricing::RateCeiling.formatGrouped()));
     if (!rate.from.isValid())
-        return refused(text("A term's price needs the date it takes effect."));
+        return refused(QCoreApplication::translate("TermPricing", "A term's price needs the date it takes effect."));
     return Done{};
 }
 

@@ -7,11 +7,6 @@
 #include <mutex>
 
 namespace {
-QString text(const char* source)
-{
-    return QCoreApplication::translate("ImapMailbox", source);
-}
-
 struct Download
 {
     QByteArray bytes;
@@ -62,7 +57,8 @@ Status ImapMailbox::check(const Account& account)
         return ok;
     static const QRegularExpression folder(QStringLiteral(R"(^[A-Za-z0-9 ._/\-]{1,100}$)"));
     if (!folder.match(account.folder).hasMatch())
-        return refused(text("The folder name \"%1\" may hold letters, digits, spaces and . _ / - only.")
+        return refused(QCoreApplication::translate(
+                           "ImapMailbox", "The folder name \"%1\" may hold letters, digits, spaces and . _ / - only.")
                            .arg(account.folder.left(100)));
     return Done{};
 }
@@ -86,7 +82,8 @@ Result<QByteArray> ImapMailbox::perform(const QByteArray& path, const QByteArray
         return ok.failure();
     CURL* curl = m_handle->curl;
     if (!curl)
-        return fileFailure(text("The mailbox could not be read: the transfer library did not start."));
+        return fileFailure(QCoreApplication::translate(
+            "ImapMailbox", "The mailbox could not be read: the transfer library did not start."));
     const SmtpSender::Server& server = m_account.server;
     const QByteArray url = (server.security == SmtpSender::Security::Tls ? "imaps://" : "imap://") +
                            QUrl::toAce(server.host.trimmed()) + ':' + QByteArray::number(server.port) + '/' +
@@ -125,25 +122,35 @@ Result<QByteArray> ImapMailbox::perform(const QByteArray& path, const QByteArray
     if (code == CURLE_OK)
         return download.bytes;
     if (download.over)
-        return fileFailure(text("The message is larger than %1 KB.").arg(maxBytes / 1024));
+        return fileFailure(
+            QCoreApplication::translate("ImapMailbox", "The message is larger than %1 KB.").arg(maxBytes / 1024));
     switch (code) {
     case CURLE_COULDNT_RESOLVE_HOST:
-        return fileFailure(text("The mail server %1 could not be found.").arg(server.host));
+        return fileFailure(
+            QCoreApplication::translate("ImapMailbox", "The mail server %1 could not be found.").arg(server.host));
     case CURLE_COULDNT_CONNECT:
-        return fileFailure(text("The mail server %1 did not answer on port %2.").arg(server.host).arg(server.port));
+        return fileFailure(QCoreApplication::translate("ImapMailbox", "The mail server %1 did not answer on port %2.")
+                               .arg(server.host)
+                               .arg(server.port));
     case CURLE_LOGIN_DENIED:
-        return fileFailure(text("The mail server refused the user name or password: %1").arg(lastAnswer));
+        return fileFailure(
+            QCoreApplication::translate("ImapMailbox", "The mail server refused the user name or password: %1")
+                .arg(lastAnswer));
     case CURLE_USE_SSL_FAILED:
-        return fileFailure(text("The mail server does not offer a secure connection (STARTTLS): %1").arg(lastAnswer));
+        return fileFailure(QCoreApplication::translate(
+                               "ImapMailbox", "The mail server does not offer a secure connection (STARTTLS): %1")
+                               .arg(lastAnswer));
     case CURLE_OPERATION_TIMEDOUT:
-        return fileFailure(text("The mail server did not answer within %1 seconds.").arg(server.timeoutSeconds));
+        return fileFailure(
+            QCoreApplication::translate("ImapMailbox", "The mail server did not answer within %1 seconds.")
+                .arg(server.timeoutSeconds));
     case CURLE_ABORTED_BY_CALLBACK:
         return cancelled();
     default:
         break;
     }
     const QString why = QString::fromLocal8Bit(error[0] ? error : curl_easy_strerror(code));
-    return fileFailure(text("The mailbox could not be read: %1")
+    return fileFailure(QCoreApplication::translate("ImapMailbox", "The mailbox could not be read: %1")
                            .arg(lastAnswer.isEmpty() ? why : lastAnswer + QStringLiteral(" (") + why + u')'));
 }
 
@@ -176,7 +183,9 @@ Result<qint64> ImapMailbox::size(qint64 uid)
     static const QRegularExpression pattern(QStringLiteral(R"(RFC822\.SIZE (\d+))"));
     const auto m = pattern.match(QString::fromLatin1(*answer));
     if (!m.hasMatch())
-        return fileFailure(text("The mail server did not give the size of message %1.").arg(uid));
+        return fileFailure(
+            QCoreApplication::translate("ImapMailbox", "The mail server did not give the size of message %1.")
+                .arg(uid));
     return m.captured(1).toLongLong();
 }
 

@@ -4,6 +4,7 @@
 #include "bookings/BoatFitting.h"
 #include "bookings/BookingMail.h"
 #include "core/DateTimes.h"
+#include "core/Languages.h"
 #include "core/Lengths.h"
 #include "core/SqlHelpers.h"
 #include "mail/MailMessage.h"
@@ -15,11 +16,6 @@
 
 namespace RequestActions {
 namespace {
-QString text(const char* source)
-{
-    return QCoreApplication::translate("RequestActions", source);
-}
-
 BoatRecord boatOf(const RequestMessage::Request& request)
 {
     BoatRecord boat;
@@ -39,11 +35,11 @@ QString sizeText(const RequestMessage::Request& request)
 {
     QStringList parts;
     if (request.lengthCm)
-        parts << text("length %1").arg(Lengths::text(*request.lengthCm));
+        parts << QCoreApplication::translate("RequestActions", "length %1").arg(Lengths::text(*request.lengthCm));
     if (request.beamCm)
-        parts << text("beam %1").arg(Lengths::text(*request.beamCm));
+        parts << QCoreApplication::translate("RequestActions", "beam %1").arg(Lengths::text(*request.beamCm));
     if (request.draftCm)
-        parts << text("draft %1").arg(Lengths::text(*request.draftCm));
+        parts << QCoreApplication::translate("RequestActions", "draft %1").arg(Lengths::text(*request.draftCm));
     return parts.join(QStringLiteral(", "));
 }
 } // namespace
@@ -75,10 +71,11 @@ Result<QString> fitProblem(const QSqlDatabase& db, const RequestMessage::Request
         return fitting.failure();
     if (!fitting->isEmpty())
         return QString();
-    const QString period =
-        text("from %1 to %2").arg(DateTimes::dateText(request.arrive), DateTimes::dateText(request.depart));
-    return givesSize(request) ? text("No free berth fits a boat of %1 %2.").arg(sizeText(request), period)
-                              : text("No berth is free %1.").arg(period);
+    const QString period = QCoreApplication::translate("RequestActions", "from %1 to %2")
+                               .arg(DateTimes::dateText(request.arrive), DateTimes::dateText(request.depart));
+    return givesSize(request) ? QCoreApplication::translate("RequestActions", "No free berth fits a boat of %1 %2.")
+                                    .arg(sizeText(request), period)
+                              : QCoreApplication::translate("RequestActions", "No berth is free %1.").arg(period);
 }
 
 Result<Start> startBooking(const QSqlDatabase& db, int requestId, const QString& who, const QDateTime& now)
@@ -102,7 +99,11 @@ Result<Start> startBooking(const QSqlDatabase& db, int requestId, const QString&
         customer.name = request.name.isEmpty() ? request.email : request.name;
         customer.emailAddress = request.email;
         customer.telNo = request.phone;
-        customer.notes = text("From the booking request received %1.").arg(DateTimes::dateTimeText(request.received));
+        // The page the guest wrote from says which language they read; one we do not speak leaves the office's.
+        if (Languages::known(request.language))
+            customer.language = request.language;
+        customer.notes = QCoreApplication::translate("RequestActions", "From the booking request received %1.")
+                             .arg(DateTimes::dateTimeText(request.received));
         const auto added = CustomerStore::add(db, customer);
         if (!added)
             return added.failure();
@@ -119,7 +120,9 @@ Result<Start> startBooking(const QSqlDatabase& db, int requestId, const QString&
         if (!start.boatId) {
             BoatRecord boat = boatOf(request);
             boat.customerId = start.customerId;
-            boat.name = text("Boat of %1").arg(request.name.isEmpty() ? request.email : request.name).left(60);
+            boat.name = QCoreApplication::translate("RequestActions", "Boat of %1")
+                            .arg(request.name.isEmpty() ? request.email : request.name)
+                            .left(60);
             const auto added = Boats::add(db, boat);
             if (!added)
                 return added.failure();
@@ -139,7 +142,8 @@ Result<Start> startBooking(const QSqlDatabase& db, int requestId, const QString&
 Result<Outbox::Item> declineMessage(const QSqlDatabase& db, const RequestMessage::Request& request)
 {
     if (Status ok = MailMessage::checkAddress(request.email); !ok)
-        return refused(text("The request has no e-mail address to answer: %1").arg(ok.error()));
+        return refused(QCoreApplication::translate("RequestActions", "The request has no e-mail address to answer: %1")
+                           .arg(ok.error()));
     const auto company = BookingMail::office(db);
     if (!company)
         return company.failure();

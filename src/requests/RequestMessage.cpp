@@ -13,11 +13,6 @@
 
 namespace RequestMessage {
 namespace {
-QString text(const char* source)
-{
-    return QCoreApplication::translate("RequestMessage", source);
-}
-
 // What is kept of each field: enough for any real value, never a whole message in a name.
 constexpr int MaxName = 120;
 constexpr int MaxEmail = 254;
@@ -294,7 +289,8 @@ Request read(const QByteArray& message, const QDateTime& received)
                           f.contains(QStringLiteral("visitor_email_address")) ||
                           f.contains(QStringLiteral("arrive_day")) || f.contains(QStringLiteral("departure_day"));
     if (!fromForm) {
-        request.checkReason = text("This message is not a booking request from the web page.");
+        request.checkReason =
+            QCoreApplication::translate("RequestMessage", "This message is not a booking request from the web page.");
         if (const QString sender = addressIn(headerText(part, "reply-to").isEmpty() ? headerText(part, "from")
                                                                                     : headerText(part, "reply-to"));
             MailMessage::checkAddress(sender).ok())
@@ -308,27 +304,34 @@ Request read(const QByteArray& message, const QDateTime& received)
         request.arrive = *arrive;
         request.depart = *depart;
         if (*depart <= *arrive)
-            reasons << text("The departure is not after the arrival.");
+            reasons << QCoreApplication::translate("RequestMessage", "The departure is not after the arrival.");
     } else if (arriveGiven || departGiven) {
-        reasons << text("The dates cannot be read as days, months and years: enter them from the message.");
+        reasons << QCoreApplication::translate(
+            "RequestMessage", "The dates cannot be read as days, months and years: enter them from the message.");
     } else {
         static const QRegularExpression otherStyle(QStringLiteral(R"(\d{1,4}\s*[-/.]\s*\d{1,2}\s*[-/.]\s*\d{1,4})"));
         reasons << (otherStyle.match(body).hasMatch()
-                        ? text("The dates are written in another style: enter them from the message.")
-                        : text("The request gives no dates."));
+                        ? QCoreApplication::translate(
+                              "RequestMessage", "The dates are written in another style: enter them from the message.")
+                        : QCoreApplication::translate("RequestMessage", "The request gives no dates."));
     }
     if (request.name.isEmpty())
-        reasons << text("The request gives no name.");
+        reasons << QCoreApplication::translate("RequestMessage", "The request gives no name.");
     if (request.email.isEmpty())
-        reasons << text("The request gives no e-mail address.");
+        reasons << QCoreApplication::translate("RequestMessage", "The request gives no e-mail address.");
     else if (Status ok = MailMessage::checkAddress(request.email); !ok)
-        reasons << text("The e-mail address \"%1\" cannot be written to.").arg(request.email.left(60));
+        reasons << QCoreApplication::translate("RequestMessage", "The e-mail address \"%1\" cannot be written to.")
+                       .arg(request.email.left(60));
     QStringList bad;
-    request.lengthCm = size(f, QStringLiteral("boat_length"), MaxLengthCm, bad, text("the length \"%1\""));
-    request.beamCm = size(f, QStringLiteral("boat_beam"), MaxBeamCm, bad, text("the beam \"%1\""));
-    request.draftCm = size(f, QStringLiteral("boat_draft"), MaxDraftCm, bad, text("the draft \"%1\""));
+    request.lengthCm = size(f, QStringLiteral("boat_length"), MaxLengthCm, bad,
+                            QCoreApplication::translate("RequestMessage", "the length \"%1\""));
+    request.beamCm = size(f, QStringLiteral("boat_beam"), MaxBeamCm, bad,
+                          QCoreApplication::translate("RequestMessage", "the beam \"%1\""));
+    request.draftCm = size(f, QStringLiteral("boat_draft"), MaxDraftCm, bad,
+                           QCoreApplication::translate("RequestMessage", "the draft \"%1\""));
     if (!bad.isEmpty())
-        reasons << text("The boat's size cannot be read (%1).").arg(bad.join(QStringLiteral(", ")));
+        reasons << QCoreApplication::translate("RequestMessage", "The boat's size cannot be read (%1).")
+                       .arg(bad.join(QStringLiteral(", ")));
     request.checkReason = reasons.join(u' ');
     return request;
 }
@@ -341,8 +344,9 @@ Request tooLarge(const QByteArray& header, qint64 size, const QDateTime& receive
     request.email =
         addressIn(headerText(part, "reply-to").isEmpty() ? headerText(part, "from") : headerText(part, "reply-to"))
             .left(MaxEmail);
-    request.checkReason =
-        text("The message is %1 KB, too large to read here: read it in the mailbox.").arg((size + 1023) / 1024);
+    request.checkReason = QCoreApplication::translate(
+                              "RequestMessage", "The message is %1 KB, too large to read here: read it in the mailbox.")
+                              .arg((size + 1023) / 1024);
     request.body = QString::fromUtf8(header).left(MaxBody);
     return request;
 }

@@ -20,10 +20,6 @@ QString key(const QString& user, const QString& host)
     return user + u'@' + host;
 }
 
-QString text(const char* source)
-{
-    return QCoreApplication::translate("RequestSettings", source);
-}
 } // namespace
 
 Config load()
@@ -58,13 +54,15 @@ bool isSetUp(const Config& config)
 Status check(const Config& config)
 {
     if (config.readMinutes < 1 || config.readMinutes > MaxReadMinutes)
-        return refused(text("The mailbox is read every 1 to %1 minutes.").arg(MaxReadMinutes));
+        return refused(QCoreApplication::translate("RequestSettings", "The mailbox is read every 1 to %1 minutes.")
+                           .arg(MaxReadMinutes));
     if (config.holdHours < 1 || config.holdHours > MaxHoldHours)
-        return refused(text("A hold lasts 1 to %1 hours.").arg(MaxHoldHours));
+        return refused(QCoreApplication::translate("RequestSettings", "A hold lasts 1 to %1 hours.").arg(MaxHoldHours));
     if (!isSetUp(config))
         return Done{};
     if (config.account.server.user.contains(u'\n') || config.account.server.user.size() > 200)
-        return refused(text("The user name must be one line of at most 200 characters."));
+        return refused(QCoreApplication::translate("RequestSettings",
+                                                   "The user name must be one line of at most 200 characters."));
     return ImapMailbox::check(config.account);
 }
 

@@ -10,11 +10,6 @@
 
 namespace RequestStore {
 namespace {
-QString text(const char* source)
-{
-    return QCoreApplication::translate("RequestStore", source);
-}
-
 QVariant cm(const std::optional<int>& value)
 {
     return value ? QVariant(*value) : Sql::nullInt();
@@ -88,14 +83,14 @@ Result<QList<Row>> rows(const QSqlDatabase& db, const QString& where, const QVar
 Status takenElsewhere(const Row& row, const QString& who)
 {
     if (row.state == State::Declined)
-        return conflict(
-            text("%1 declined this request at %2.").arg(row.decidedBy, DateTimes::dateTimeText(row.decidedAt)));
+        return conflict(QCoreApplication::translate("RequestStore", "%1 declined this request at %2.")
+                            .arg(row.decidedBy, DateTimes::dateTimeText(row.decidedAt)));
     if (row.state == State::Accepted && row.bookingId != 0)
-        return conflict(text("This request was booked by %1 at %2 (booking %3).")
+        return conflict(QCoreApplication::translate("RequestStore", "This request was booked by %1 at %2 (booking %3).")
                             .arg(row.decidedBy, DateTimes::dateTimeText(row.decidedAt))
                             .arg(row.bookingId));
     if (row.state == State::Accepted && row.decidedBy != who)
-        return conflict(text("%1 accepted this request at %2 and is booking it.")
+        return conflict(QCoreApplication::translate("RequestStore", "%1 accepted this request at %2 and is booking it.")
                             .arg(row.decidedBy, DateTimes::dateTimeText(row.decidedAt)));
     return Done{};
 }
@@ -117,7 +112,7 @@ Status claim(const QSqlDatabase& db, int id, const QString& who, const QDateTime
         return now_.failure();
     if (Status other = takenElsewhere(*now_, who); !other)
         return other;
-    return conflict(text("The request changed meanwhile: look at it again."));
+    return conflict(QCoreApplication::translate("RequestStore", "The request changed meanwhile: look at it again."));
 }
 
 Status liftIn(const QSqlDatabase& db, int id)
@@ -141,13 +136,16 @@ QString stateText(const Row& row)
 {
     switch (row.state) {
     case State::New:
-        return row.request.checkReason.isEmpty() ? text("New") : text("To check");
+        return row.request.checkReason.isEmpty() ? QCoreApplication::translate("RequestStore", "New")
+                                                 : QCoreApplication::translate("RequestStore", "To check");
     case State::Accepted:
-        return row.bookingId ? text("Booked") : (row.holdBlockId ? text("Held") : text("Accepted"));
+        return row.bookingId ? QCoreApplication::translate("RequestStore", "Booked")
+                             : (row.holdBlockId ? QCoreApplication::translate("RequestStore", "Held")
+                                                : QCoreApplication::translate("RequestStore", "Accepted"));
     case State::Declined:
-        return text("Declined");
+        return QCoreApplication::translate("RequestStore", "Declined");
     case State::Expired:
-        return text("Expired");
+        return QCoreApplication::translate("RequestStore", "Expired");
     }
     return {};
 }
@@ -192,7 +190,7 @@ Result<Row> read(const QSqlDatabase& db, int id)
     if (!found)
         return found.failure();
     if (found->isEmpty())
-        return conflict(text("The request is no longer there."));
+        return conflict(QCoreApplication::translate("RequestStore", "The request is no longer there."));
     return found->first();
 }
 
@@ -262,18 +260,21 @@ Result<int> hold(const QSqlDatabase& db, int id, int berthId, const QDateTime& u
     if (!row)
         return row.failure();
     if (!row->request.arrive.isValid() || !row->request.depart.isValid() || row->request.depart <= row->request.arrive)
-        return refused(text("The request has no dates to hold a berth for: book it through the wizard instead."));
+        return refused(QCoreApplication::translate(
+            "RequestStore", "The request has no dates to hold a berth for: book it through the wizard instead."));
     if (row->holdBlockId)
-        return refused(text("The request holds %1 already.").arg(row->holdBerth));
+        return refused(
+            QCoreApplication::translate("RequestStore", "The request holds %1 already.").arg(row->holdBerth));
     if (until <= now)
-        return refused(text("A hold must end after now."));
+        return refused(QCoreApplication::translate("RequestStore", "A hold must end after now."));
     if (Status taken = claim(db, id, who, now); !taken)
         return taken.failure();
     BerthBlocks::Block block;
     block.berthId = berthId;
     block.from = arrival(row->request);
     block.to = departure(row->request);
-    block.reason = text("Held for %1 until %2").arg(row->request.name.left(60), DateTimes::dateTimeText(until));
+    block.reason = QCoreApplication::translate("RequestStore", "Held for %1 until %2")
+                       .arg(row->request.name.left(60), DateTimes::dateTimeText(until));
     const auto saved = BerthBlocks::save(db, block, {});
     if (!saved)
         return saved.failure();
@@ -345,10 +346,11 @@ QDateTime departure(const RequestMessage::Request& request)
 
 QString describe(const RequestMessage::Request& request)
 {
-    QString line = text("Request from %1 (%2)").arg(request.name, request.email);
+    QString line = QCoreApplication::translate("RequestStore", "Request from %1 (%2)").arg(request.name, request.email);
     if (request.arrive.isValid() && request.depart.isValid())
-        line += QStringLiteral(", ") +
-                text("%1 to %2").arg(DateTimes::dateText(request.arrive), DateTimes::dateText(request.depart));
+        line +=
+            QStringLiteral(", ") + QCoreApplication::translate("RequestStore", "%1 to %2")
+                                       .arg(DateTimes::dateText(request.arrive), DateTimes::dateText(request.depart));
     if (!request.checkReason.isEmpty())
         line += QStringLiteral(": ") + request.checkReason;
     return line;

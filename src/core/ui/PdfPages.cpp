@@ -10,14 +10,10 @@
 namespace PdfPages {
 namespace {
 
-QString text(const char* source)
-{
-    return QCoreApplication::translate("PdfPages", source);
-}
-
 Failure unreadable()
 {
-    return fileFailure(text("The PDF could not be divided into letters: it is not laid out as expected."));
+    return fileFailure(QCoreApplication::translate(
+        "PdfPages", "The PDF could not be divided into letters: it is not laid out as expected."));
 }
 
 /// One object as written: its number, where its text starts and ends in the file, and where its stream (if any)
@@ -228,7 +224,7 @@ Result<QList<QByteArray>> split(const QByteArray& pdf, const QList<Part>& parts)
     files.reserve(parts.size());
     for (const Part& part : parts) {
         if (part.firstPage < 0 || part.pageCount < 1 || part.firstPage + part.pageCount > all.size())
-            return refused(text("Pages %1 to %2 are not in the PDF of %3 pages.")
+            return refused(QCoreApplication::translate("PdfPages", "Pages %1 to %2 are not in the PDF of %3 pages.")
                                .arg(part.firstPage + 1)
                                .arg(part.firstPage + part.pageCount)
                                .arg(all.size()));
