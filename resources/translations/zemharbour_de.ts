@@ -163,51 +163,51 @@
     <name>AwayPeriods</name>
     <message>
         <source>Another desk removed this contract meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Arbeitsplatz hat diesen Vertrag inzwischen entfernt.</translation>
     </message>
     <message>
         <source>Enter the first day away and the day back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den ersten Tag der Abwesenheit und den Tag der Rückkehr ein.</translation>
     </message>
     <message>
         <source>The day back must come after the first day away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Tag der Rückkehr muss nach dem ersten Tag der Abwesenheit liegen.</translation>
     </message>
     <message>
         <source>The absence must lie within the contract&apos;s term, %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abwesenheit muss innerhalb der Vertragslaufzeit liegen, %1 bis %2.</translation>
     </message>
     <message>
         <source>The note is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Notiz ist länger als %1 Zeichen.</translation>
     </message>
     <message>
         <source>The contract has been cancelled: its berths are no longer held.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Vertrag wurde storniert: seine Liegeplätze sind nicht mehr belegt.</translation>
     </message>
     <message>
         <source>The holder is already away from %1 to %2: change that absence instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Inhaber ist bereits von %1 bis %2 abwesend: ändern Sie stattdessen diese Abwesenheit.</translation>
     </message>
     <message>
         <source>Another desk removed this absence meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Arbeitsplatz hat diese Abwesenheit inzwischen entfernt.</translation>
     </message>
     <message>
         <source>Booking %1 (%2, %3 to %4) stays on the berth while the holder is away: move it before shortening the absence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung %1 (%2, %3 bis %4) bleibt auf dem Liegeplatz, solange der Inhaber abwesend ist: verlegen Sie sie, bevor Sie die Abwesenheit verkürzen.</translation>
     </message>
     <message>
         <source>A visitor was booked on the berth meanwhile: the absence was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inzwischen wurde ein Gast auf den Liegeplatz gebucht: die Abwesenheit wurde nicht geändert.</translation>
     </message>
     <message>
         <source>Booking %1 (%2, %3 to %4) stays on the berth while the holder is away: the absence cannot be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung %1 (%2, %3 bis %4) bleibt auf dem Liegeplatz, solange der Inhaber abwesend ist: die Abwesenheit kann nicht entfernt werden.</translation>
     </message>
     <message>
         <source>A visitor was booked on the berth meanwhile: the absence was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inzwischen wurde ein Gast auf den Liegeplatz gebucht: die Abwesenheit wurde beibehalten.</translation>
     </message>
 </context>
 <context>
@@ -318,71 +318,71 @@ Fehler:%1</translation>
     <name>BerthBlocks</name>
     <message>
         <source>Another desk changed this block meanwhile.</source>
-        <translation type="unfinished">Ein anderer Arbeitsplatz hat diese Sperre inzwischen geändert.</translation>
+        <translation>Ein anderer Arbeitsplatz hat diese Sperre inzwischen geändert.</translation>
     </message>
     <message>
         <source>Another desk removed this block meanwhile.</source>
-        <translation type="unfinished">Ein anderer Arbeitsplatz hat diese Sperre inzwischen aufgehoben.</translation>
+        <translation>Ein anderer Arbeitsplatz hat diese Sperre inzwischen entfernt.</translation>
     </message>
     <message>
         <source>A contract holds this berth over the period: change or cancel the contract in Contracts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Vertrag belegt diesen Liegeplatz in diesem Zeitraum: ändern oder stornieren Sie den Vertrag unter Verträge.</translation>
     </message>
     <message>
         <source>Please choose the berth to block.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie den zu sperrenden Liegeplatz.</translation>
     </message>
     <message>
         <source>The block must end after it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sperre muss nach ihrem Beginn enden.</translation>
     </message>
     <message>
         <source>A block must lie between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Sperre muss zwischen %1 und %2 liegen.</translation>
     </message>
     <message>
         <source>Please give the reason for the block.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie den Grund für die Sperre an.</translation>
     </message>
     <message>
         <source>The reason may be at most %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Grund darf höchstens %1 Zeichen lang sein.</translation>
     </message>
     <message>
         <source>The berth is no longer in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Liegeplatz ist nicht mehr im Verzeichnis.</translation>
     </message>
     <message>
         <source>%1 is already blocked from %2 to %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits von %2 bis %3 gesperrt: %4</translation>
     </message>
     <message>
         <source>Booking %1 (%2, %3 to %4) holds %5 over the period: the block was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung %1 (%2, %3 bis %4) belegt %5 in diesem Zeitraum: die Sperre wurde nicht gespeichert.</translation>
     </message>
     <message>
         <source>%1 was booked over the period meanwhile: the block was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde inzwischen für diesen Zeitraum gebucht: die Sperre wurde nicht gespeichert.</translation>
     </message>
     <message>
         <source>Berth:</source>
-        <translation type="unfinished">Liegeplatz:</translation>
+        <translation>Liegeplatz:</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished">Von:</translation>
+        <translation>Von:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished">Bis:</translation>
+        <translation>Bis:</translation>
     </message>
     <message>
         <source>Reason:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grund:</translation>
     </message>
     <message>
         <source>%1 blocked from %2 to %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gesperrt von %2 bis %3: %4</translation>
     </message>
 </context>
 <context>
@@ -405,11 +405,11 @@ Fehler:%1</translation>
     </message>
     <message>
         <source>Berth &apos;%1&apos; has been booked at another desk since you removed it (1 new booking). Nothing was saved, and the berth is listed again: remove it again to delete it with its bookings, or press OK to save the other changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz „%1“ wurde an einem anderen Arbeitsplatz gebucht, seit Sie ihn entfernt haben (1 neue Buchung). Es wurde nichts gespeichert, und der Liegeplatz wird wieder angezeigt: entfernen Sie ihn erneut, um ihn mit seinen Buchungen zu löschen, oder klicken Sie auf OK, um die übrigen Änderungen zu speichern.</translation>
     </message>
     <message>
         <source>Berth &apos;%1&apos; has been booked at another desk since you removed it (%2 new bookings). Nothing was saved, and the berth is listed again: remove it again to delete it with its bookings, or press OK to save the other changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz „%1“ wurde an einem anderen Arbeitsplatz gebucht, seit Sie ihn entfernt haben (%2 neue Buchungen). Es wurde nichts gespeichert, und der Liegeplatz wird wieder angezeigt: entfernen Sie ihn erneut, um ihn mit seinen Buchungen zu löschen, oder klicken Sie auf OK, um die übrigen Änderungen zu speichern.</translation>
     </message>
 </context>
 <context>
@@ -669,11 +669,11 @@ Fehler:%1</translation>
     </message>
     <message>
         <source>1 berth was made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seit der Rückfrage wurde an einem anderen Arbeitsplatz 1 Liegeplatz angelegt. Es wurde nichts gelöscht.</translation>
     </message>
     <message>
         <source>%1 berths were made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seit der Rückfrage wurden an einem anderen Arbeitsplatz %1 Liegeplätze angelegt. Es wurde nichts gelöscht.</translation>
     </message>
 </context>
 <context>
@@ -1605,23 +1605,23 @@ Den vereinbarten Preis beibehalten?</translation>
     <name>BookingDeposit</name>
     <message>
         <source>A deposit cannot be less than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Anzahlung darf nicht unter %1 liegen.</translation>
     </message>
     <message>
         <source>The deposit cannot be more than the total payable, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzahlung darf nicht höher sein als der Gesamtbetrag, %1.</translation>
     </message>
     <message>
         <source>The deposit cannot fall due before the day the booking was made, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzahlung kann nicht vor dem Buchungstag fällig werden, %1.</translation>
     </message>
     <message>
         <source>The deposit cannot fall due after the balance, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzahlung kann nicht nach dem Restbetrag fällig werden, %1.</translation>
     </message>
     <message>
         <source>The balance cannot fall due after the arrival, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Restbetrag kann nicht nach der Ankunft fällig werden, %1.</translation>
     </message>
 </context>
 <context>
@@ -2924,19 +2924,19 @@ Den vereinbarten Preis beibehalten?</translation>
     <name>CalendarFiles</name>
     <message>
         <source>Not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verfügbar</translation>
     </message>
     <message>
         <source>The address did not give a calendar (no BEGIN:VCALENDAR at its start).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse lieferte keinen Kalender (kein BEGIN:VCALENDAR am Anfang).</translation>
     </message>
     <message>
         <source>The address gave text that could not be read as a calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse lieferte Text, der nicht als Kalender gelesen werden konnte.</translation>
     </message>
     <message>
         <source>The calendar has more than %1 events to come: it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kalender enthält mehr als %1 künftige Termine: er wurde nicht gelesen.</translation>
     </message>
 </context>
 <context>
@@ -3795,11 +3795,11 @@ Ja nimmt die Zahlung jetzt an, Nein checkt den Gast mit offenem Betrag aus, Abbr
     <name>ContractBatch</name>
     <message>
         <source>%1 is held over the contract&apos;s days: the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist an den Tagen des Vertrags belegt: der Vertrag wurde nicht gespeichert.</translation>
     </message>
     <message>
         <source>%1 would be held twice from %2 to %3 by contracts of this run: nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wäre von %2 bis %3 doppelt durch Verträge dieses Laufs belegt: es wurde nichts gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -3951,194 +3951,194 @@ Ja nimmt die Zahlung jetzt an, Nein checkt den Gast mit offenem Betrag aus, Abbr
     <name>ContractDocuments</name>
     <message>
         <source>Contract No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertragsnr.:</translation>
     </message>
     <message>
         <source>Berth(s):</source>
-        <translation type="unfinished">Liegeplatz/-plätze:</translation>
+        <translation>Liegeplatz/-plätze:</translation>
     </message>
     <message>
         <source>Boat:</source>
-        <translation type="unfinished">Boot:</translation>
+        <translation>Boot:</translation>
     </message>
     <message>
         <source>Term:</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit:</translation>
     </message>
     <message>
         <source>First day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Tag:</translation>
     </message>
     <message>
         <source>Last day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Tag:</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished">Preis</translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>Price before tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis ohne Steuer:</translation>
     </message>
     <message>
         <source>Tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuer:</translation>
     </message>
     <message>
         <source>Total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt:</translation>
     </message>
     <message>
         <source>Payable in instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlbar in Raten</translation>
     </message>
     <message>
         <source>%1. due %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. fällig am %2</translation>
     </message>
     <message>
         <source>invoice %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung %1</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished">Datum:</translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>CONTRACT</source>
-        <translation type="unfinished"></translation>
+        <translation>VERTRAG</translation>
     </message>
     <message>
         <source>%1 lets to %2 the berth(s) below for the days below, on the office&apos;s terms that follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vermietet an %2 den/die unten genannten Liegeplatz/Liegeplätze für die unten genannten Tage zu den folgenden Bedingungen des Hauses.</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished">Notizen:</translation>
+        <translation>Notizen:</translation>
     </message>
     <message>
         <source>Terms</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedingungen</translation>
     </message>
     <message>
         <source>For the holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Für den Inhaber</translation>
     </message>
     <message>
         <source>For %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Für %1</translation>
     </message>
     <message>
         <source>CONTRACT RENEWAL</source>
-        <translation type="unfinished"></translation>
+        <translation>VERTRAGSVERLÄNGERUNG</translation>
     </message>
     <message>
         <source>Dear %1,</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr geehrte(r) %1,</translation>
     </message>
     <message>
         <source>Your contract %1 for %2 comes to its end. We are pleased to renew it from %3 to %4 at %5, payable as below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Vertrag %1 für %2 läuft aus. Gerne verlängern wir ihn vom %3 bis %4 zu %5, zahlbar wie unten angegeben.</translation>
     </message>
     <message>
         <source>Yours sincerely,</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit freundlichen Grüßen</translation>
     </message>
     <message>
         <source>INVOICE</source>
-        <translation type="unfinished">RECHNUNG</translation>
+        <translation>RECHNUNG</translation>
     </message>
     <message>
         <source>Invoice No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnungsnr.:</translation>
     </message>
     <message>
         <source>not issued</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht ausgestellt</translation>
     </message>
     <message>
         <source>Instalment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate:</translation>
     </message>
     <message>
         <source>%1 of %2, due %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2, fällig am %3</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Betrag</translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>This instalment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Rate:</translation>
     </message>
     <message>
         <source>Contract total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertragssumme:</translation>
     </message>
     <message>
         <source>Paid so far:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bisher bezahlt:</translation>
     </message>
     <message>
         <source>Balance of the contract:</source>
-        <translation type="unfinished"></translation>
+        <translation>Restbetrag des Vertrags:</translation>
     </message>
     <message>
         <source>The contract terms run to at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vertragsbedingungen umfassen höchstens %1 Zeichen.</translation>
     </message>
     <message>
         <source>Contract terms:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertragsbedingungen:</translation>
     </message>
 </context>
 <context>
     <name>ContractEdit</name>
     <message>
         <source>Boat:</source>
-        <translation type="unfinished">Boot:</translation>
+        <translation>Boot:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished">keine</translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>Berths:</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplätze:</translation>
     </message>
     <message>
         <source>Days:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage:</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">%1 bis %2</translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>Term:</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit:</translation>
     </message>
     <message>
         <source>Price before tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis ohne Steuer:</translation>
     </message>
     <message>
         <source>Plan:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished">Notizen:</translation>
+        <translation>Notizen:</translation>
     </message>
     <message>
         <source>The contract has been cancelled: it can no longer be changed.</source>
-        <translation type="unfinished">Der Vertrag wurde storniert: er kann nicht mehr geändert werden.</translation>
+        <translation>Der Vertrag wurde storniert: er kann nicht mehr geändert werden.</translation>
     </message>
     <message>
         <source>An instalment of this contract has been invoiced, so its days stay as they are: cancel it and make a new one to change them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Rate dieses Vertrags wurde bereits in Rechnung gestellt, daher bleiben seine Tage unverändert: stornieren Sie ihn und legen Sie einen neuen an, um sie zu ändern.</translation>
     </message>
 </context>
 <context>
@@ -4152,103 +4152,103 @@ Ja nimmt die Zahlung jetzt an, Nein checkt den Gast mit offenem Betrag aus, Abbr
     <name>ContractLists</name>
     <message>
         <source>Contracts by berth type</source>
-        <translation type="unfinished">Verträge nach Liegeplatztyp</translation>
+        <translation>Verträge nach Liegeplatztyp</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished">Liegeplatztyp</translation>
+        <translation>Liegeplatztyp</translation>
     </message>
     <message>
         <source>Contract</source>
-        <translation type="unfinished">Vertrag</translation>
+        <translation>Vertrag</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished">Inhaber</translation>
+        <translation>Inhaber</translation>
     </message>
     <message>
         <source>Berths</source>
-        <translation type="unfinished">Liegeplätze</translation>
+        <translation>Liegeplätze</translation>
     </message>
     <message>
         <source>Term</source>
-        <translation type="unfinished">Laufzeit</translation>
+        <translation>Laufzeit</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished">Preis</translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished">Saldo</translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Renewals due from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällige Verlängerungen vom %1 bis %2</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished">Boot</translation>
+        <translation>Boot</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished">Endet</translation>
+        <translation>Endet</translation>
     </message>
     <message>
         <source>This term</source>
-        <translation type="unfinished">Diese Laufzeit</translation>
+        <translation>Diese Laufzeit</translation>
     </message>
     <message>
         <source>Next term</source>
-        <translation type="unfinished">Nächste Laufzeit</translation>
+        <translation>Nächste Laufzeit</translation>
     </message>
     <message>
         <source>Instalments due to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällige Raten bis %1</translation>
     </message>
     <message>
         <source>Instalment</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>Due</source>
-        <translation type="unfinished">Fällig</translation>
+        <translation>Fällig</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Betrag</translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Invoice</source>
-        <translation type="unfinished">Rechnung</translation>
+        <translation>Rechnung</translation>
     </message>
     <message>
         <source>Owing</source>
-        <translation type="unfinished"></translation>
+        <translation>Offen</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished">Status</translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Overdue</source>
-        <translation type="unfinished">Überfällig</translation>
+        <translation>Überfällig</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished">Seite %p von %P</translation>
+        <translation>Seite %p von %P</translation>
     </message>
     <message>
         <source>Nothing to list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts aufzulisten.</translation>
     </message>
 </context>
 <context>
@@ -4302,40 +4302,41 @@ Ja nimmt die Zahlung jetzt an, Nein checkt den Gast mit offenem Betrag aus, Abbr
     <name>ContractMeters</name>
     <message>
         <source>Billed already up to the reading of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits bis zur Ablesung vom %1 abgerechnet.</translation>
     </message>
     <message>
         <source>Not read twice in the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Zeitraum nicht zweimal abgelesen.</translation>
     </message>
     <message>
         <source>No %1 tariff is in force on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am %2 gilt kein Tarif für %1.</translation>
     </message>
     <message>
         <source>Nothing used in the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Zeitraum nichts verbraucht.</translation>
     </message>
     <message>
         <source>%1 meter %2, berth %3:
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Zähler %2, Liegeplatz %3:
+%4</translation>
     </message>
     <message>
         <source>Contract %1 was cancelled meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1 wurde inzwischen storniert.</translation>
     </message>
     <message>
         <source>Choose the first and the last day of the period to bill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den ersten und den letzten Tag des abzurechnenden Zeitraums.</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished">Der Zeitraum endet, bevor er beginnt.</translation>
+        <translation>Der Zeitraum endet, bevor er beginnt.</translation>
     </message>
     <message>
         <source>A period billed at once is at most %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein auf einmal abgerechneter Zeitraum umfasst höchstens %1 Tage.</translation>
     </message>
 </context>
 <context>
@@ -4497,165 +4498,165 @@ Ja nimmt die Zahlung jetzt an, Nein checkt den Gast mit offenem Betrag aus, Abbr
     <name>ContractPlan</name>
     <message>
         <source>A plan needs at least one instalment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Plan braucht mindestens eine Rate.</translation>
     </message>
     <message>
         <source>A plan has at most %1 instalments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Plan hat höchstens %1 Raten.</translation>
     </message>
     <message>
         <source>Instalment %1 needs the date it falls due.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate %1 braucht ihr Fälligkeitsdatum.</translation>
     </message>
     <message>
         <source>Instalment %1 falls due after the contract ends, on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate %1 wird nach dem Vertragsende am %2 fällig.</translation>
     </message>
     <message>
         <source>Instalment %1 must be an amount of whole pence, not below %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate %1 muss ein Betrag in ganzen Cent sein, nicht unter %2.</translation>
     </message>
     <message>
         <source>The instalments add up to %1, not the contract&apos;s %2: %3 %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Raten ergeben zusammen %1, nicht die %2 des Vertrags: %3 %4.</translation>
     </message>
     <message>
         <source>add</source>
-        <translation type="unfinished"></translation>
+        <translation>hinzufügen</translation>
     </message>
     <message>
         <source>take off</source>
-        <translation type="unfinished"></translation>
+        <translation>abziehen</translation>
     </message>
     <message>
         <source>Invoices of %1 were issued on this contract already: its total cannot go below them (%2). Record a refund or a correction instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf diesen Vertrag wurden bereits Rechnungen über %1 ausgestellt: seine Summe darf nicht darunter fallen (%2). Erfassen Sie stattdessen eine Erstattung oder eine Korrektur.</translation>
     </message>
 </context>
 <context>
     <name>ContractRenewals</name>
     <message>
         <source>No term price covers %1 from %2 to %3: type the price, or add it in Terms and prices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Laufzeitpreis gilt für %1 vom %2 bis %3: geben Sie den Preis ein oder erfassen Sie ihn unter Konditionen und Preise.</translation>
     </message>
     <message>
         <source>The renewal price of contract %1 (%2) must be from %3 to %4 in whole pence: nothing was renewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlängerungspreis von Vertrag %1 (%2) muss zwischen %3 und %4 in ganzen Cent liegen: es wurde nichts verlängert.</translation>
     </message>
     <message>
         <source>Contract %1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1 (%2): %3</translation>
     </message>
     <message>
         <source>Contract %1 (%2) was renewed, cancelled or changed at another desk meanwhile: nothing was renewed. Read the list again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1 (%2) wurde inzwischen an einem anderen Arbeitsplatz verlängert, storniert oder geändert: es wurde nichts verlängert. Lesen Sie die Liste neu ein.</translation>
     </message>
     <message>
         <source>Contract %1 (%2) could not be renewed, so nothing was: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1 (%2) konnte nicht verlängert werden, daher wurde nichts verlängert: %3</translation>
     </message>
 </context>
 <context>
     <name>ContractStore</name>
     <message>
         <source>The holder is no longer in the customer list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Inhaber ist nicht mehr in der Kundenliste.</translation>
     </message>
     <message>
         <source>A berth of the contract is no longer in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Liegeplatz des Vertrags ist nicht mehr im Verzeichnis.</translation>
     </message>
     <message>
         <source>%1 is not in use: make it active in the berth register first.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht in Gebrauch: aktivieren Sie ihn zuerst im Liegeplatzverzeichnis.</translation>
     </message>
     <message>
         <source>%1 is booked from %2 to %3 (booking %4, %5): the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist von %2 bis %3 gebucht (Buchung %4, %5): der Vertrag wurde nicht gespeichert.</translation>
     </message>
     <message>
         <source>%1 is blocked from %2 to %3 (%4): the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist von %2 bis %3 gesperrt (%4): der Vertrag wurde nicht gespeichert.</translation>
     </message>
     <message>
         <source>%1 is held by contract %2 (%3) from %4 to %5: the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist durch Vertrag %2 (%3) von %4 bis %5 belegt: der Vertrag wurde nicht gespeichert.</translation>
     </message>
     <message>
         <source>Another desk removed this contract meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Arbeitsplatz hat diesen Vertrag inzwischen entfernt.</translation>
     </message>
     <message>
         <source>The contract has no instalment %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Vertrag hat keine Rate %1.</translation>
     </message>
     <message>
         <source>Please choose the holder.</source>
-        <translation type="unfinished">Bitte wählen Sie den Inhaber.</translation>
+        <translation>Bitte wählen Sie den Inhaber.</translation>
     </message>
     <message>
         <source>Please choose the berth the contract holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie den Liegeplatz des Vertrags.</translation>
     </message>
     <message>
         <source>A berth is chosen twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Liegeplatz ist doppelt gewählt.</translation>
     </message>
     <message>
         <source>Please give the contract&apos;s first and last days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie den ersten und den letzten Tag des Vertrags an.</translation>
     </message>
     <message>
         <source>The contract ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Vertrag endet, bevor er beginnt.</translation>
     </message>
     <message>
         <source>A contract must lie between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Vertrag muss zwischen %1 und %2 liegen.</translation>
     </message>
     <message>
         <source>A contract runs for at most %1 days: make a new one for what follows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Vertrag läuft höchstens %1 Tage: legen Sie für die Zeit danach einen neuen an.</translation>
     </message>
     <message>
         <source>The price must be from %1 to %2 in whole pence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Preis muss zwischen %1 und %2 in ganzen Cent liegen.</translation>
     </message>
     <message>
         <source>The notes run to at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Notizen umfassen höchstens %1 Zeichen.</translation>
     </message>
     <message>
         <source>%1 was booked over the contract&apos;s days meanwhile: the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde inzwischen an Tagen des Vertrags gebucht: der Vertrag wurde nicht gespeichert.</translation>
     </message>
     <message>
         <source>The contract has already been cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Vertrag wurde bereits storniert.</translation>
     </message>
     <message>
         <source>The contract has been cancelled: its instalments are not invoiced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Vertrag wurde storniert: seine Raten werden nicht in Rechnung gestellt.</translation>
     </message>
     <message>
         <source>The contract has been cancelled: only a refund or a correction can be recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Vertrag wurde storniert: nur eine Erstattung oder eine Korrektur kann erfasst werden.</translation>
     </message>
     <message>
         <source>This customer holds a contract, kept for the accounts even once cancelled, so the customer cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Kunde hat einen Vertrag, der auch nach einer Stornierung für die Buchhaltung aufbewahrt wird; daher kann der Kunde nicht gelöscht werden.</translation>
     </message>
     <message>
         <source>This berth is let under a contract, kept for the accounts even once cancelled or ended, so the berth cannot be deleted. Make it inactive instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Liegeplatz ist vertraglich vermietet; der Vertrag wird auch nach Stornierung oder Ablauf für die Buchhaltung aufbewahrt, daher kann der Liegeplatz nicht gelöscht werden. Setzen Sie ihn stattdessen auf inaktiv.</translation>
     </message>
     <message>
         <source>A berth of this owner is let under a contract, kept for the accounts even once cancelled or ended, so the owner cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Liegeplatz dieses Eigentümers ist vertraglich vermietet; der Vertrag wird auch nach Stornierung oder Ablauf für die Buchhaltung aufbewahrt, daher kann der Eigentümer nicht gelöscht werden.</translation>
     </message>
     <message>
         <source>Contract %1: %2, %3 from %4 to %5, %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1: %2, %3 von %4 bis %5, %6</translation>
     </message>
 </context>
 <context>
@@ -4903,7 +4904,7 @@ Nein behält den Vertrag.</translation>
     </message>
     <message>
         <source>Document lan&amp;guage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument&amp;sprache:</translation>
     </message>
 </context>
 <context>
@@ -5141,11 +5142,11 @@ Nein behält den Vertrag.</translation>
     </message>
     <message>
         <source>1 booking was made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seit der Rückfrage wurde an einem anderen Arbeitsplatz 1 Buchung angelegt. Es wurde nichts gelöscht.</translation>
     </message>
     <message>
         <source>%1 bookings were made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seit der Rückfrage wurden an einem anderen Arbeitsplatz %1 Buchungen angelegt. Es wurde nichts gelöscht.</translation>
     </message>
 </context>
 <context>
@@ -5159,42 +5160,42 @@ Nein behält den Vertrag.</translation>
     <name>DocumentLanguage</name>
     <message>
         <source>There is no language with the code &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Sprache mit dem Code „%1“.</translation>
     </message>
     <message>
         <source>The office&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache des Büros</translation>
     </message>
 </context>
 <context>
     <name>DocumentLanguageDialog</name>
     <message>
         <source>Document language</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumentsprache</translation>
     </message>
     <message>
         <source>Confirmations, invoices, reminders and e-mails go out in this language to customers who have none of their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigungen, Rechnungen, Erinnerungen und E-Mails gehen in dieser Sprache an Kunden, die keine eigene haben.</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sp&amp;rache:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">&amp;Speichern</translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Document lan&amp;guage...</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;okumentsprache...</translation>
     </message>
     <message>
         <source>Document language: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumentsprache: %1</translation>
     </message>
 </context>
 <context>
@@ -5334,76 +5335,76 @@ Nein behält den Vertrag.</translation>
     <name>FeedFetch</name>
     <message>
         <source>&quot;%1&quot; is not a calendar address: it should start with https://, http:// or webcal://.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Kalenderadresse: sie sollte mit https://, http:// oder webcal:// beginnen.</translation>
     </message>
     <message>
         <source>The calendar could not be fetched: the transfer library did not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kalender konnte nicht abgerufen werden: die Übertragungsbibliothek ist nicht gestartet.</translation>
     </message>
     <message>
         <source>The calendar is larger than %1 kB: it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kalender ist größer als %1 kB: er wurde nicht gelesen.</translation>
     </message>
     <message>
         <source>The address redirects more than %1 times: it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse leitet mehr als %1-mal weiter: sie wurde nicht gelesen.</translation>
     </message>
     <message>
         <source>The server did not answer within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat nicht innerhalb von %1 Sekunden geantwortet.</translation>
     </message>
     <message>
         <source>The calendar could not be fetched: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kalender konnte nicht abgerufen werden: %1</translation>
     </message>
     <message>
         <source>The server answered %1 instead of the calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server antwortete %1 statt des Kalenders.</translation>
     </message>
 </context>
 <context>
     <name>FeedPublisher</name>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>The folder %1 could not be made.</source>
-        <translation type="unfinished">Der Ordner %1 konnte nicht angelegt werden.</translation>
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
     </message>
 </context>
 <context>
     <name>FeedReader</name>
     <message>
         <source>The calendar was read but its blocks could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kalender wurde gelesen, aber seine Sperren konnten nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>%1: %2 blocks added, %3 moved, %4 released</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Sperren hinzugefügt, %3 verschoben, %4 aufgehoben</translation>
     </message>
     <message>
         <source>; over booking %1 (%2) from %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>; über Buchung %1 (%2) vom %3 bis %4</translation>
     </message>
 </context>
 <context>
     <name>FeedStore</name>
     <message>
         <source>The address may be at most %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse darf höchstens %1 Zeichen lang sein.</translation>
     </message>
     <message>
         <source>Please choose the berth whose calendar this is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie den Liegeplatz, zu dem dieser Kalender gehört.</translation>
     </message>
     <message>
         <source>%1 already reads this calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liest diesen Kalender bereits.</translation>
     </message>
     <message>
         <source>Booked elsewhere (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anderweitig gebucht (%1)</translation>
     </message>
 </context>
 <context>
@@ -5825,19 +5826,19 @@ Ja behält die dortige Fassung, Nein speichert Ihre darüber, Abbrechen kehrt zu
     <name>HolderCredits</name>
     <message>
         <source>The holder&apos;s share is a percentage from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anteil des Inhabers ist ein Prozentsatz von 0 bis %1.</translation>
     </message>
     <message>
         <source>Enter the company&apos;s details before setting the holder&apos;s share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Firmendaten ein, bevor Sie den Anteil des Inhabers festlegen.</translation>
     </message>
     <message>
         <source>Share of the hire of booking %1 while away</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteil an der Miete aus Buchung %1 während der Abwesenheit</translation>
     </message>
     <message>
         <source>Enter a period that ends on or after its first day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Zeitraum ein, der an oder nach seinem ersten Tag endet.</translation>
     </message>
 </context>
 <context>
@@ -5933,43 +5934,43 @@ Ja behält die dortige Fassung, Nein speichert Ihre darüber, Abbrechen kehrt zu
     <name>ImapMailbox</name>
     <message>
         <source>The folder name &quot;%1&quot; may hold letters, digits, spaces and . _ / - only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordnername „%1“ darf nur Buchstaben, Ziffern, Leerzeichen und . _ / - enthalten.</translation>
     </message>
     <message>
         <source>The mailbox could not be read: the transfer library did not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Postfach konnte nicht gelesen werden: die Übertragungsbibliothek ist nicht gestartet.</translation>
     </message>
     <message>
         <source>The message is larger than %1 KB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachricht ist größer als %1 KB.</translation>
     </message>
     <message>
         <source>The mail server %1 could not be found.</source>
-        <translation type="unfinished">Der Mailserver %1 wurde nicht gefunden.</translation>
+        <translation>Der Mailserver %1 wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>The mail server %1 did not answer on port %2.</source>
-        <translation type="unfinished">Der Mailserver %1 hat auf Port %2 nicht geantwortet.</translation>
+        <translation>Der Mailserver %1 hat auf Port %2 nicht geantwortet.</translation>
     </message>
     <message>
         <source>The mail server refused the user name or password: %1</source>
-        <translation type="unfinished">Der Mailserver hat Benutzername oder Passwort abgelehnt: %1</translation>
+        <translation>Der Mailserver hat Benutzername oder Passwort abgelehnt: %1</translation>
     </message>
     <message>
         <source>The mail server does not offer a secure connection (STARTTLS): %1</source>
-        <translation type="unfinished">Der Mailserver bietet keine sichere Verbindung an (STARTTLS): %1</translation>
+        <translation>Der Mailserver bietet keine sichere Verbindung an (STARTTLS): %1</translation>
     </message>
     <message>
         <source>The mail server did not answer within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Mailserver hat nicht innerhalb von %1 Sekunden geantwortet.</translation>
     </message>
     <message>
         <source>The mailbox could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Postfach konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>The mail server did not give the size of message %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Mailserver hat die Größe der Nachricht %1 nicht angegeben.</translation>
     </message>
 </context>
 <context>
@@ -6172,7 +6173,7 @@ Ja behält die dortige Fassung, Nein speichert Ihre darüber, Abbrechen kehrt zu
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
 </context>
 <context>
@@ -6435,7 +6436,7 @@ Ja behält die dortige Fassung, Nein speichert Ihre darüber, Abbrechen kehrt zu
     </message>
     <message>
         <source>&quot;%1&quot; is not a language documents are written in.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Sprache, in der Dokumente geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -7077,11 +7078,11 @@ Die Platzhalter sind: %2</translation>
     </message>
     <message>
         <source>Booking request declined</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsanfrage abgelehnt</translation>
     </message>
     <message>
         <source>Your booking request at {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Buchungsanfrage bei {Company}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -7092,11 +7093,18 @@ If other dates would suit you, just reply to this message or call us on {Company
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr geehrte(r) {CustomerName},
+
+vielen Dank für Ihre Anfrage für {Arrival} bis {Departure}. Leider haben wir an diesen Tagen keinen Liegeplatz für Sie frei.
+
+Falls Ihnen andere Termine passen, antworten Sie einfach auf diese Nachricht oder rufen Sie uns unter {CompanyPhone} an.
+
+Mit freundlichen Grüßen
+{Company}</translation>
     </message>
     <message>
         <source>There is no language with the code &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Sprache mit dem Code „%1“.</translation>
     </message>
 </context>
 <context>
@@ -7167,7 +7175,7 @@ Kind regards,
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache:</translation>
     </message>
 </context>
 <context>
@@ -7525,7 +7533,7 @@ Kind regards,
     </message>
     <message>
         <source>Re&amp;quests...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anfragen...</translation>
     </message>
 </context>
 <context>
@@ -7641,67 +7649,67 @@ Die Datenbank im jetzigen Stand wird als %4 aufbewahrt und kann von dort wiederh
     </message>
     <message>
         <source>%1 use by berth and month, %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Verbrauch nach Liegeplatz und Monat, %2 bis %3</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished">Liegeplatz</translation>
+        <translation>Liegeplatz</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished">Monat</translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>Use (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbrauch (%1)</translation>
     </message>
     <message>
         <source>Meter</source>
-        <translation type="unfinished">Zähler</translation>
+        <translation>Zähler</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished">Art</translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>Last read</source>
-        <translation type="unfinished">Zuletzt gelesen</translation>
+        <translation>Zuletzt abgelesen</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage</translation>
     </message>
     <message>
         <source>never read</source>
-        <translation type="unfinished"></translation>
+        <translation>nie abgelesen</translation>
     </message>
     <message>
         <source>Readings flagged, %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierte Ablesungen, %1 bis %2</translation>
     </message>
     <message>
         <source>Read on</source>
-        <translation type="unfinished">Abgelesen am</translation>
+        <translation>Abgelesen am</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished">Ablesung</translation>
+        <translation>Ablesung</translation>
     </message>
     <message>
         <source>Why</source>
-        <translation type="unfinished"></translation>
+        <translation>Grund</translation>
     </message>
     <message>
         <source>over three times the usual</source>
-        <translation type="unfinished"></translation>
+        <translation>über dem Dreifachen des Üblichen</translation>
     </message>
     <message>
         <source>rolled over</source>
-        <translation type="unfinished">übergelaufen</translation>
+        <translation>übergelaufen</translation>
     </message>
     <message>
         <source>corrected from %1</source>
-        <translation type="unfinished">korrigiert, vorher %1</translation>
+        <translation>korrigiert, vorher %1</translation>
     </message>
 </context>
 <context>
@@ -8595,11 +8603,11 @@ Haken Sie die an, die nicht kommen werden, und markieren Sie sie dann:</translat
     <name>PdfPages</name>
     <message>
         <source>The PDF could not be divided into letters: it is not laid out as expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das PDF konnte nicht in Briefe aufgeteilt werden: es ist nicht wie erwartet aufgebaut.</translation>
     </message>
     <message>
         <source>Pages %1 to %2 are not in the PDF of %3 pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seiten %1 bis %2 sind nicht im PDF mit %3 Seiten enthalten.</translation>
     </message>
 </context>
 <context>
@@ -8754,7 +8762,7 @@ Haken Sie die an, die nicht kommen werden, und markieren Sie sie dann:</translat
     </message>
     <message>
         <source>Document language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumentsprache:</translation>
     </message>
 </context>
 <context>
@@ -9289,11 +9297,11 @@ Haken Sie die an, die nicht kommen werden, und markieren Sie sie dann:</translat
     </message>
     <message>
         <source>The language is applied at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache wird beim nächsten Start übernommen.</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache:</translation>
     </message>
 </context>
 <context>
@@ -9878,404 +9886,406 @@ Nein kehrt zur Liste zurück.</numerusform>
     <name>RequestActions</name>
     <message>
         <source>length %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge %1</translation>
     </message>
     <message>
         <source>beam %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite %1</translation>
     </message>
     <message>
         <source>draft %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiefgang %1</translation>
     </message>
     <message>
         <source>from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>vom %1 bis %2</translation>
     </message>
     <message>
         <source>No free berth fits a boat of %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein freier Liegeplatz passt für ein Boot mit %1 %2.</translation>
     </message>
     <message>
         <source>No berth is free %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Liegeplatz ist frei %1.</translation>
     </message>
     <message>
         <source>From the booking request received %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus der Buchungsanfrage vom %1.</translation>
     </message>
     <message>
         <source>Boat of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot von %1</translation>
     </message>
     <message>
         <source>The request has no e-mail address to answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anfrage hat keine E-Mail-Adresse für eine Antwort: %1</translation>
     </message>
 </context>
 <context>
     <name>RequestMailboxPanel</name>
     <message>
         <source>empty: no requests are read</source>
-        <translation type="unfinished"></translation>
+        <translation>leer: es werden keine Anfragen gelesen</translation>
     </message>
     <message>
         <source>None (inside the office only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine (nur innerhalb des Büros)</translation>
     </message>
     <message>
         <source>STARTTLS</source>
-        <translation type="unfinished"></translation>
+        <translation>STARTTLS</translation>
     </message>
     <message>
         <source>TLS (imaps)</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS (imaps)</translation>
     </message>
     <message>
         <source>Take the server&apos;s own &amp;certificate unchecked</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes &amp;Zertifikat des Servers ungeprüft annehmen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">&amp;Speichern</translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Mail ser&amp;ver:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mailserver:</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished">&amp;Port:</translation>
+        <translation>P&amp;ort:</translation>
     </message>
     <message>
         <source>Securit&amp;y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Si&amp;cherheit:</translation>
     </message>
     <message>
         <source>&amp;User:</source>
-        <translation type="unfinished">&amp;Benutzer:</translation>
+        <translation>Ben&amp;utzer:</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation type="unfinished">Pass&amp;wort:</translation>
+        <translation>Pass&amp;wort:</translation>
     </message>
     <message>
         <source>&amp;Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Or&amp;dner:</translation>
     </message>
     <message>
         <source>Read every (&amp;minutes):</source>
-        <translation type="unfinished"></translation>
+        <translation>Abruf alle (M&amp;inuten):</translation>
     </message>
     <message>
         <source>A hold las&amp;ts (hours):</source>
-        <translation type="unfinished"></translation>
+        <translation>Vormerkung gilt (S&amp;tunden):</translation>
     </message>
     <message>
         <source>The mailbox settings were not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Postfacheinstellungen wurden nicht gespeichert.
+%1</translation>
     </message>
     <message>
         <source>Requests</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfragen</translation>
     </message>
 </context>
 <context>
     <name>RequestMessage</name>
     <message>
         <source>This message is not a booking request from the web page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Nachricht ist keine Buchungsanfrage von der Webseite.</translation>
     </message>
     <message>
         <source>The departure is not after the arrival.</source>
-        <translation type="unfinished">Die Abreise liegt nicht nach der Ankunft.</translation>
+        <translation>Die Abreise liegt nicht nach der Ankunft.</translation>
     </message>
     <message>
         <source>The dates cannot be read as days, months and years: enter them from the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten lassen sich nicht als Tag, Monat und Jahr lesen: übernehmen Sie sie aus der Nachricht.</translation>
     </message>
     <message>
         <source>The dates are written in another style: enter them from the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten sind in einer anderen Schreibweise: übernehmen Sie sie aus der Nachricht.</translation>
     </message>
     <message>
         <source>The request gives no dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anfrage enthält keine Daten.</translation>
     </message>
     <message>
         <source>The request gives no name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anfrage enthält keinen Namen.</translation>
     </message>
     <message>
         <source>The request gives no e-mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anfrage enthält keine E-Mail-Adresse.</translation>
     </message>
     <message>
         <source>The e-mail address &quot;%1&quot; cannot be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>An die E-Mail-Adresse „%1“ kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>the length &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>die Länge „%1“</translation>
     </message>
     <message>
         <source>the beam &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>die Breite „%1“</translation>
     </message>
     <message>
         <source>the draft &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>den Tiefgang „%1“</translation>
     </message>
     <message>
         <source>The boat&apos;s size cannot be read (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Größe des Boots kann nicht gelesen werden (%1).</translation>
     </message>
     <message>
         <source>The message is %1 KB, too large to read here: read it in the mailbox.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachricht ist %1 KB groß, zu groß, um sie hier zu lesen: lesen Sie sie im Postfach.</translation>
     </message>
 </context>
 <context>
     <name>RequestSettings</name>
     <message>
         <source>The mailbox is read every 1 to %1 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Postfach wird alle 1 bis %1 Minuten abgerufen.</translation>
     </message>
     <message>
         <source>A hold lasts 1 to %1 hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Vormerkung gilt 1 bis %1 Stunden.</translation>
     </message>
     <message>
         <source>The user name must be one line of at most 200 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Benutzername muss eine Zeile mit höchstens 200 Zeichen sein.</translation>
     </message>
 </context>
 <context>
     <name>RequestStore</name>
     <message>
         <source>%1 declined this request at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat diese Anfrage am %2 abgelehnt.</translation>
     </message>
     <message>
         <source>This request was booked by %1 at %2 (booking %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Anfrage wurde von %1 am %2 gebucht (Buchung %3).</translation>
     </message>
     <message>
         <source>%1 accepted this request at %2 and is booking it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat diese Anfrage am %2 angenommen und bucht sie.</translation>
     </message>
     <message>
         <source>The request changed meanwhile: look at it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anfrage wurde inzwischen geändert: sehen Sie sie erneut an.</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>To check</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu prüfen</translation>
     </message>
     <message>
         <source>Booked</source>
-        <translation type="unfinished">Gebucht</translation>
+        <translation>Gebucht</translation>
     </message>
     <message>
         <source>Held</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgemerkt</translation>
     </message>
     <message>
         <source>Accepted</source>
-        <translation type="unfinished">Angenommen</translation>
+        <translation>Angenommen</translation>
     </message>
     <message>
         <source>Declined</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelehnt</translation>
     </message>
     <message>
         <source>Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelaufen</translation>
     </message>
     <message>
         <source>The request is no longer there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anfrage ist nicht mehr vorhanden.</translation>
     </message>
     <message>
         <source>The request has no dates to hold a berth for: book it through the wizard instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anfrage enthält keine Daten, für die ein Liegeplatz vorgemerkt werden kann: buchen Sie sie stattdessen über den Assistenten.</translation>
     </message>
     <message>
         <source>The request holds %1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anfrage hat bereits %1 vorgemerkt.</translation>
     </message>
     <message>
         <source>A hold must end after now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Vormerkung muss nach jetzt enden.</translation>
     </message>
     <message>
         <source>Held for %1 until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgemerkt für %1 bis %2</translation>
     </message>
     <message>
         <source>Request from %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfrage von %1 (%2)</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">%1 bis %2</translation>
+        <translation>%1 bis %2</translation>
     </message>
 </context>
 <context>
     <name>RequestsWindow</name>
     <message>
         <source>Received</source>
-        <translation type="unfinished">Erhalten</translation>
+        <translation>Eingegangen</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished">E-Mail</translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>Arrival</source>
-        <translation type="unfinished">Ankunft</translation>
+        <translation>Ankunft</translation>
     </message>
     <message>
         <source>Departure</source>
-        <translation type="unfinished">Abreise</translation>
+        <translation>Abreise</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished">Boot</translation>
+        <translation>Boot</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished">Status</translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Show answ&amp;ered requests too</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch &amp;beantwortete Anfragen zeigen</translation>
     </message>
     <message>
         <source>&amp;Accept...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnehmen...</translation>
     </message>
     <message>
         <source>&amp;Hold...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vormerken...</translation>
     </message>
     <message>
         <source>&amp;Decline...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab&amp;lehnen...</translation>
     </message>
     <message>
         <source>&amp;Read now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt &amp;abrufen</translation>
     </message>
     <message>
         <source>Re&amp;quests</source>
-        <translation type="unfinished"></translation>
+        <translation>An&amp;fragen</translation>
     </message>
     <message>
         <source>Mai&amp;lbox</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Postfach</translation>
     </message>
     <message>
         <source>Booking Requests</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsanfragen</translation>
     </message>
     <message>
         <source>The requests could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anfragen konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>To check: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu prüfen: %1</translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Name: %1</translation>
     </message>
     <message>
         <source>E-mail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail: %1</translation>
     </message>
     <message>
         <source>Phone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon: %1</translation>
     </message>
     <message>
         <source>Dates: %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten: %1 bis %2</translation>
     </message>
     <message>
         <source>Boat (length × beam × draft): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot (Länge × Breite × Tiefgang): %1</translation>
     </message>
     <message>
         <source>Berth type: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatztyp: %1</translation>
     </message>
     <message>
         <source>Comments: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bemerkungen: %1</translation>
     </message>
     <message>
         <source>Holds %1 until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Merkt %1 bis %2 vor</translation>
     </message>
     <message>
         <source>%1 by %2 at %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 am %3</translation>
     </message>
     <message>
         <source>The message:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachricht:</translation>
     </message>
     <message>
         <source>%1
 Open the booking wizard all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Den Buchungsassistenten trotzdem öffnen?</translation>
     </message>
     <message>
         <source>Accepted by %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Angenommen von %1: %2</translation>
     </message>
     <message>
         <source>No free berth fits this request over its dates: there is nothing to hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein freier Liegeplatz passt zu dieser Anfrage an ihren Tagen: es gibt nichts vorzumerken.</translation>
     </message>
     <message>
         <source>Hold which berth for %1 hours?</source>
-        <translation type="unfinished"></translation>
+        <translation>Welchen Liegeplatz für %1 Stunden vormerken?</translation>
     </message>
     <message>
         <source>%1 held for %2 hours: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 für %2 Stunden vorgemerkt: %3</translation>
     </message>
     <message>
         <source>Decline the request</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfrage ablehnen</translation>
     </message>
     <message>
         <source>&amp;Decline and send the reply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ablehnen und Antwort senden</translation>
     </message>
     <message>
         <source>&amp;Keep the request</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfrage &amp;behalten</translation>
     </message>
     <message>
         <source>To %1 &lt;%2&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>An %1 &lt;%2&gt;</translation>
     </message>
     <message>
         <source>Declined by %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelehnt von %1: %2</translation>
     </message>
 </context>
 <context>
@@ -10538,7 +10548,7 @@ Open the booking wizard all the same?</source>
     </message>
     <message>
         <source>Only the database&apos;s owner, the office&apos;s role, may restore or compact it on a server, and this desk&apos;s address signs in as %1. Please do it at a desk whose address (and password file) name the office&apos;s role.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur der Eigentümer der Datenbank, die Rolle des Büros, darf sie auf einem Server wiederherstellen oder komprimieren, und die Adresse dieses Arbeitsplatzes meldet sich als %1 an. Bitte tun Sie es an einem Arbeitsplatz, dessen Adresse (und Passwortdatei) die Rolle des Büros nennt.</translation>
     </message>
 </context>
 <context>
@@ -10557,15 +10567,15 @@ Open the booking wizard all the same?</source>
     </message>
     <message>
         <source>The server did not let your user do this: your role may not (a manager may approve it at this desk), or an administrator has changed or removed your user at another desk. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat Ihrem Benutzer dies nicht erlaubt: Ihre Rolle darf es nicht (ein Manager kann es an diesem Arbeitsplatz genehmigen), oder ein Administrator hat Ihren Benutzer an einem anderen Arbeitsplatz geändert oder entfernt. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>The server no longer lets your user in: an administrator has removed or deactivated it, or given it a new password, at another desk. Please sign in again (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server lässt Ihren Benutzer nicht mehr herein: ein Administrator hat ihn an einem anderen Arbeitsplatz entfernt, deaktiviert oder ihm ein neues Passwort gegeben. Bitte melden Sie sich erneut an (Datei, Benutzer wechseln).</translation>
     </message>
     <message>
         <source>The server said: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server meldete: %1</translation>
     </message>
 </context>
 <context>
@@ -10596,7 +10606,7 @@ Open the booking wizard all the same?</source>
     </message>
     <message>
         <source>This server has no sign-in role: the office&apos;s role could not make roles when the database was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Server hat keine Anmelderolle: die Rolle des Büros konnte beim Anlegen der Datenbank keine Rollen anlegen.</translation>
     </message>
 </context>
 <context>
@@ -10937,31 +10947,31 @@ Ja: der Zähler ist über %4 hinaus übergelaufen und hat wieder bei null begonn
     <name>TermPricing</name>
     <message>
         <source>A term needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Laufzeit braucht einen Namen.</translation>
     </message>
     <message>
         <source>The term &quot;%1&quot; needs its first and last days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Laufzeit „%1“ braucht ihren ersten und letzten Tag.</translation>
     </message>
     <message>
         <source>The term &quot;%1&quot; ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Laufzeit „%1“ endet, bevor sie beginnt.</translation>
     </message>
     <message>
         <source>The term &quot;%1&quot; comes every year, so it cannot be longer than a year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Laufzeit „%1“ wiederholt sich jährlich und darf daher nicht länger als ein Jahr sein.</translation>
     </message>
     <message>
         <source>A term&apos;s price is for a berth type or for one berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Laufzeitpreis gilt für einen Liegeplatztyp oder für einen Liegeplatz.</translation>
     </message>
     <message>
         <source>A term&apos;s price must be from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Laufzeitpreis muss zwischen %1 und %2 liegen.</translation>
     </message>
     <message>
         <source>A term&apos;s price needs the date it takes effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Laufzeitpreis braucht das Datum, ab dem er gilt.</translation>
     </message>
 </context>
 <context>
@@ -11303,19 +11313,19 @@ Ja: der Zähler ist über %4 hinaus übergelaufen und hat wieder bei null begonn
     </message>
     <message>
         <source>Sign-in Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelderolle</translation>
     </message>
     <message>
         <source>Desks may start as the server&apos;s sign-in role, zem_signin, instead of the office&apos;s role: it reads only what a sign-in needs, and each user then works as their own login. Type its new password, and put it in each desk&apos;s password file (.pgpass) in place of the office&apos;s. Leave both boxes empty to stop desks from starting that way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsplätze können statt mit der Rolle des Büros mit der Anmelderolle des Servers, zem_signin, starten: sie liest nur, was eine Anmeldung braucht, und jeder Benutzer arbeitet danach mit seinem eigenen Login. Geben Sie ihr neues Passwort ein und tragen Sie es in der Passwortdatei (.pgpass) jedes Arbeitsplatzes anstelle des Passworts des Büros ein. Lassen Sie beide Felder leer, damit Arbeitsplätze nicht mehr so starten.</translation>
     </message>
     <message>
         <source>zem_signin: desks may no longer start with it</source>
-        <translation type="unfinished"></translation>
+        <translation>zem_signin: Arbeitsplätze können nicht mehr damit starten</translation>
     </message>
     <message>
         <source>zem_signin: new password</source>
-        <translation type="unfinished"></translation>
+        <translation>zem_signin: neues Passwort</translation>
     </message>
 </context>
 <context>
@@ -11414,7 +11424,7 @@ Ja: der Zähler ist über %4 hinaus übergelaufen und hat wieder bei null begonn
     </message>
     <message>
         <source>Si&amp;gn-in Role...</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelde&amp;rolle...</translation>
     </message>
 </context>
 <context>
@@ -11751,115 +11761,115 @@ Ja: der Zähler ist über %4 hinaus übergelaufen und hat wieder bei null begonn
     </message>
     <message>
         <source>Online Booking Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Online-Buchungsformular</translation>
     </message>
     <message>
         <source>Thank you for your booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Vielen Dank für Ihre Buchung</translation>
     </message>
     <message>
         <source>Go Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Please complete the form below to make an online booking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte füllen Sie das folgende Formular aus, um online zu buchen.</translation>
     </message>
     <message>
         <source>Arrival date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunftsdatum:</translation>
     </message>
     <message>
         <source>Arrival day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunftstag</translation>
     </message>
     <message>
         <source>Arrival month</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunftsmonat</translation>
     </message>
     <message>
         <source>Arrival year</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunftsjahr</translation>
     </message>
     <message>
         <source>Departure date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreisedatum:</translation>
     </message>
     <message>
         <source>Departure day</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreisetag</translation>
     </message>
     <message>
         <source>Departure month</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreisemonat</translation>
     </message>
     <message>
         <source>Departure year</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreisejahr</translation>
     </message>
     <message>
         <source>Your name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Name:</translation>
     </message>
     <message>
         <source>Your email address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre E-Mail-Adresse:</translation>
     </message>
     <message>
         <source>Any comments?</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmerkungen?</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Absenden</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>What is free</source>
-        <translation type="unfinished"></translation>
+        <translation>Was frei ist</translation>
     </message>
     <message>
         <source>Choose your dates above and give your boat&apos;s size to see which kinds of berth are free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie oben Ihre Daten und geben Sie die Größe Ihres Boots an, um zu sehen, welche Liegeplatztypen frei sind.</translation>
     </message>
     <message>
         <source>Length (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge (m):</translation>
     </message>
     <message>
         <source>Beam (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite (m):</translation>
     </message>
     <message>
         <source>Draft (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiefgang (m):</translation>
     </message>
     <message>
         <source>Choose an arrival before the departure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine Ankunft vor der Abreise.</translation>
     </message>
     <message>
         <source>We show what is free up to </source>
-        <translation type="unfinished"></translation>
+        <translation>Wir zeigen, was frei ist, bis zum </translation>
     </message>
     <message>
         <source>: send the form and we will look.</source>
-        <translation type="unfinished"></translation>
+        <translation>: senden Sie das Formular, und wir sehen nach.</translation>
     </message>
     <message>
         <source>Free for those nights: </source>
-        <translation type="unfinished"></translation>
+        <translation>Frei für diese Nächte: </translation>
     </message>
     <message>
         <source>. Send the form to ask for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>. Senden Sie das Formular, um danach zu fragen.</translation>
     </message>
     <message>
         <source>Nothing free fits those nights and that boat: send the form and we will look.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diese Nächte und dieses Boot ist nichts Passendes frei: senden Sie das Formular, und wir sehen nach.</translation>
     </message>
 </context>
 <context>
