@@ -163,51 +163,51 @@
     <name>AwayPeriods</name>
     <message>
         <source>Another desk removed this contract meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere werkplek heeft dit contract intussen verwijderd.</translation>
     </message>
     <message>
         <source>Enter the first day away and the day back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul de eerste dag van afwezigheid en de dag van terugkomst in.</translation>
     </message>
     <message>
         <source>The day back must come after the first day away.</source>
-        <translation type="unfinished"></translation>
+        <translation>De dag van terugkomst moet na de eerste dag van afwezigheid liggen.</translation>
     </message>
     <message>
         <source>The absence must lie within the contract&apos;s term, %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De afwezigheid moet binnen de looptijd van het contract liggen, %1 tot %2.</translation>
     </message>
     <message>
         <source>The note is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>De notitie is langer dan %1 tekens.</translation>
     </message>
     <message>
         <source>The contract has been cancelled: its berths are no longer held.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het contract is geannuleerd: de ligplaatsen zijn niet meer bezet.</translation>
     </message>
     <message>
         <source>The holder is already away from %1 to %2: change that absence instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>De houder is al afwezig van %1 tot %2: wijzig in plaats daarvan die afwezigheid.</translation>
     </message>
     <message>
         <source>Another desk removed this absence meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere werkplek heeft deze afwezigheid intussen verwijderd.</translation>
     </message>
     <message>
         <source>Booking %1 (%2, %3 to %4) stays on the berth while the holder is away: move it before shortening the absence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking %1 (%2, %3 tot %4) blijft op de ligplaats zolang de houder afwezig is: verplaats deze voordat u de afwezigheid inkort.</translation>
     </message>
     <message>
         <source>A visitor was booked on the berth meanwhile: the absence was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intussen is er een gast op de ligplaats geboekt: de afwezigheid is niet gewijzigd.</translation>
     </message>
     <message>
         <source>Booking %1 (%2, %3 to %4) stays on the berth while the holder is away: the absence cannot be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking %1 (%2, %3 tot %4) blijft op de ligplaats zolang de houder afwezig is: de afwezigheid kan niet worden verwijderd.</translation>
     </message>
     <message>
         <source>A visitor was booked on the berth meanwhile: the absence was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intussen is er een gast op de ligplaats geboekt: de afwezigheid is behouden.</translation>
     </message>
 </context>
 <context>
@@ -318,71 +318,71 @@ Fout:%1</translation>
     <name>BerthBlocks</name>
     <message>
         <source>Another desk changed this block meanwhile.</source>
-        <translation type="unfinished">Een andere werkplek heeft deze blokkering intussen gewijzigd.</translation>
+        <translation>Een andere werkplek heeft deze blokkering intussen gewijzigd.</translation>
     </message>
     <message>
         <source>Another desk removed this block meanwhile.</source>
-        <translation type="unfinished">Een andere werkplek heeft deze blokkering intussen verwijderd.</translation>
+        <translation>Een andere werkplek heeft deze blokkering intussen verwijderd.</translation>
     </message>
     <message>
         <source>A contract holds this berth over the period: change or cancel the contract in Contracts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een contract bezet deze ligplaats in deze periode: wijzig of annuleer het contract in Contracten.</translation>
     </message>
     <message>
         <source>Please choose the berth to block.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de ligplaats die u wilt blokkeren.</translation>
     </message>
     <message>
         <source>The block must end after it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>De blokkering moet eindigen na het begin.</translation>
     </message>
     <message>
         <source>A block must lie between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een blokkering moet tussen %1 en %2 liggen.</translation>
     </message>
     <message>
         <source>Please give the reason for the block.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geef de reden voor de blokkering op.</translation>
     </message>
     <message>
         <source>The reason may be at most %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>De reden mag hoogstens %1 tekens lang zijn.</translation>
     </message>
     <message>
         <source>The berth is no longer in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>De ligplaats staat niet meer in het register.</translation>
     </message>
     <message>
         <source>%1 is already blocked from %2 to %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is al geblokkeerd van %2 tot %3: %4</translation>
     </message>
     <message>
         <source>Booking %1 (%2, %3 to %4) holds %5 over the period: the block was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking %1 (%2, %3 tot %4) bezet %5 in deze periode: de blokkering is niet opgeslagen.</translation>
     </message>
     <message>
         <source>%1 was booked over the period meanwhile: the block was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is intussen voor deze periode geboekt: de blokkering is niet opgeslagen.</translation>
     </message>
     <message>
         <source>Berth:</source>
-        <translation type="unfinished">Ligplaats:</translation>
+        <translation>Ligplaats:</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished">Van:</translation>
+        <translation>Van:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished">Tot:</translation>
+        <translation>Tot:</translation>
     </message>
     <message>
         <source>Reason:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reden:</translation>
     </message>
     <message>
         <source>%1 blocked from %2 to %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geblokkeerd van %2 tot %3: %4</translation>
     </message>
 </context>
 <context>
@@ -405,11 +405,11 @@ Fout:%1</translation>
     </message>
     <message>
         <source>Berth &apos;%1&apos; has been booked at another desk since you removed it (1 new booking). Nothing was saved, and the berth is listed again: remove it again to delete it with its bookings, or press OK to save the other changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats &apos;%1&apos; is op een andere werkplek geboekt sinds u deze verwijderde (1 nieuwe boeking). Er is niets opgeslagen en de ligplaats staat weer in de lijst: verwijder deze opnieuw om haar met haar boekingen te wissen, of klik op OK om de andere wijzigingen op te slaan.</translation>
     </message>
     <message>
         <source>Berth &apos;%1&apos; has been booked at another desk since you removed it (%2 new bookings). Nothing was saved, and the berth is listed again: remove it again to delete it with its bookings, or press OK to save the other changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats &apos;%1&apos; is op een andere werkplek geboekt sinds u deze verwijderde (%2 nieuwe boekingen). Er is niets opgeslagen en de ligplaats staat weer in de lijst: verwijder deze opnieuw om haar met haar boekingen te wissen, of klik op OK om de andere wijzigingen op te slaan.</translation>
     </message>
 </context>
 <context>
@@ -669,11 +669,11 @@ Fout:%1</translation>
     </message>
     <message>
         <source>1 berth was made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinds de vraag is er op een andere werkplek 1 ligplaats aangemaakt. Er is niets verwijderd.</translation>
     </message>
     <message>
         <source>%1 berths were made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinds de vraag zijn er op een andere werkplek %1 ligplaatsen aangemaakt. Er is niets verwijderd.</translation>
     </message>
 </context>
 <context>
@@ -1605,23 +1605,23 @@ De afgesproken prijs houden?</translation>
     <name>BookingDeposit</name>
     <message>
         <source>A deposit cannot be less than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een aanbetaling kan niet lager zijn dan %1.</translation>
     </message>
     <message>
         <source>The deposit cannot be more than the total payable, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanbetaling kan niet hoger zijn dan het totaal te betalen bedrag, %1.</translation>
     </message>
     <message>
         <source>The deposit cannot fall due before the day the booking was made, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanbetaling kan niet vervallen vóór de dag waarop de boeking is gemaakt, %1.</translation>
     </message>
     <message>
         <source>The deposit cannot fall due after the balance, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanbetaling kan niet na het restbedrag vervallen, %1.</translation>
     </message>
     <message>
         <source>The balance cannot fall due after the arrival, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het restbedrag kan niet na de aankomst vervallen, %1.</translation>
     </message>
 </context>
 <context>
@@ -2924,19 +2924,19 @@ De afgesproken prijs houden?</translation>
     <name>CalendarFiles</name>
     <message>
         <source>Not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet beschikbaar</translation>
     </message>
     <message>
         <source>The address did not give a calendar (no BEGIN:VCALENDAR at its start).</source>
-        <translation type="unfinished"></translation>
+        <translation>Het adres gaf geen kalender (geen BEGIN:VCALENDAR aan het begin).</translation>
     </message>
     <message>
         <source>The address gave text that could not be read as a calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het adres gaf tekst die niet als kalender kon worden gelezen.</translation>
     </message>
     <message>
         <source>The calendar has more than %1 events to come: it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>De kalender bevat meer dan %1 komende afspraken: hij is niet gelezen.</translation>
     </message>
 </context>
 <context>
@@ -3795,11 +3795,11 @@ Ja neemt de betaling nu aan, Nee checkt de gast uit met het openstaande saldo, A
     <name>ContractBatch</name>
     <message>
         <source>%1 is held over the contract&apos;s days: the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is bezet op de dagen van het contract: het contract is niet opgeslagen.</translation>
     </message>
     <message>
         <source>%1 would be held twice from %2 to %3 by contracts of this run: nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zou van %2 tot %3 dubbel bezet zijn door contracten van deze reeks: er is niets opgeslagen.</translation>
     </message>
 </context>
 <context>
@@ -3951,194 +3951,194 @@ Ja neemt de betaling nu aan, Nee checkt de gast uit met het openstaande saldo, A
     <name>ContractDocuments</name>
     <message>
         <source>Contract No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contractnr.:</translation>
     </message>
     <message>
         <source>Berth(s):</source>
-        <translation type="unfinished">Ligplaats(en):</translation>
+        <translation>Ligplaats(en):</translation>
     </message>
     <message>
         <source>Boat:</source>
-        <translation type="unfinished">Boot:</translation>
+        <translation>Boot:</translation>
     </message>
     <message>
         <source>Term:</source>
-        <translation type="unfinished"></translation>
+        <translation>Looptijd:</translation>
     </message>
     <message>
         <source>First day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste dag:</translation>
     </message>
     <message>
         <source>Last day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste dag:</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished">Prijs</translation>
+        <translation>Prijs</translation>
     </message>
     <message>
         <source>Price before tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prijs exclusief btw:</translation>
     </message>
     <message>
         <source>Tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Btw:</translation>
     </message>
     <message>
         <source>Total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal:</translation>
     </message>
     <message>
         <source>Payable in instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Te betalen in termijnen</translation>
     </message>
     <message>
         <source>%1. due %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. vervalt op %2</translation>
     </message>
     <message>
         <source>invoice %1</source>
-        <translation type="unfinished"></translation>
+        <translation>factuur %1</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished">Datum:</translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>CONTRACT</source>
-        <translation type="unfinished"></translation>
+        <translation>CONTRACT</translation>
     </message>
     <message>
         <source>%1 lets to %2 the berth(s) below for the days below, on the office&apos;s terms that follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verhuurt aan %2 de hieronder genoemde ligplaats(en) voor de hieronder genoemde dagen, onder de volgende voorwaarden van het kantoor.</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished">Notities:</translation>
+        <translation>Notities:</translation>
     </message>
     <message>
         <source>Terms</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorwaarden</translation>
     </message>
     <message>
         <source>For the holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor de houder</translation>
     </message>
     <message>
         <source>For %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor %1</translation>
     </message>
     <message>
         <source>CONTRACT RENEWAL</source>
-        <translation type="unfinished"></translation>
+        <translation>CONTRACTVERLENGING</translation>
     </message>
     <message>
         <source>Dear %1,</source>
-        <translation type="unfinished"></translation>
+        <translation>Geachte %1,</translation>
     </message>
     <message>
         <source>Your contract %1 for %2 comes to its end. We are pleased to renew it from %3 to %4 at %5, payable as below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw contract %1 voor %2 loopt af. Graag verlengen wij het van %3 tot %4 voor %5, te betalen zoals hieronder vermeld.</translation>
     </message>
     <message>
         <source>Yours sincerely,</source>
-        <translation type="unfinished"></translation>
+        <translation>Met vriendelijke groet,</translation>
     </message>
     <message>
         <source>INVOICE</source>
-        <translation type="unfinished">FACTUUR</translation>
+        <translation>FACTUUR</translation>
     </message>
     <message>
         <source>Invoice No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Factuurnr.:</translation>
     </message>
     <message>
         <source>not issued</source>
-        <translation type="unfinished"></translation>
+        <translation>niet uitgegeven</translation>
     </message>
     <message>
         <source>Instalment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Termijn:</translation>
     </message>
     <message>
         <source>%1 of %2, due %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 van %2, vervalt op %3</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Bedrag</translation>
+        <translation>Bedrag</translation>
     </message>
     <message>
         <source>This instalment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze termijn:</translation>
     </message>
     <message>
         <source>Contract total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contracttotaal:</translation>
     </message>
     <message>
         <source>Paid so far:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot nu toe betaald:</translation>
     </message>
     <message>
         <source>Balance of the contract:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo van het contract:</translation>
     </message>
     <message>
         <source>The contract terms run to at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>De contractvoorwaarden zijn hoogstens %1 tekens lang.</translation>
     </message>
     <message>
         <source>Contract terms:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contractvoorwaarden:</translation>
     </message>
 </context>
 <context>
     <name>ContractEdit</name>
     <message>
         <source>Boat:</source>
-        <translation type="unfinished">Boot:</translation>
+        <translation>Boot:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished">geen</translation>
+        <translation>geen</translation>
     </message>
     <message>
         <source>Berths:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatsen:</translation>
     </message>
     <message>
         <source>Days:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagen:</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">%1 tot %2</translation>
+        <translation>%1 tot %2</translation>
     </message>
     <message>
         <source>Term:</source>
-        <translation type="unfinished"></translation>
+        <translation>Looptijd:</translation>
     </message>
     <message>
         <source>Price before tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prijs exclusief btw:</translation>
     </message>
     <message>
         <source>Plan:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schema:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished">Notities:</translation>
+        <translation>Notities:</translation>
     </message>
     <message>
         <source>The contract has been cancelled: it can no longer be changed.</source>
-        <translation type="unfinished">Het contract is geannuleerd: het kan niet meer worden gewijzigd.</translation>
+        <translation>Het contract is geannuleerd: het kan niet meer worden gewijzigd.</translation>
     </message>
     <message>
         <source>An instalment of this contract has been invoiced, so its days stay as they are: cancel it and make a new one to change them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een termijn van dit contract is al gefactureerd, dus de dagen blijven zoals ze zijn: annuleer het en maak een nieuw contract om ze te wijzigen.</translation>
     </message>
 </context>
 <context>
@@ -4152,103 +4152,103 @@ Ja neemt de betaling nu aan, Nee checkt de gast uit met het openstaande saldo, A
     <name>ContractLists</name>
     <message>
         <source>Contracts by berth type</source>
-        <translation type="unfinished">Contracten per ligplaatstype</translation>
+        <translation>Contracten per ligplaatstype</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished">Ligplaatstype</translation>
+        <translation>Ligplaatstype</translation>
     </message>
     <message>
         <source>Contract</source>
-        <translation type="unfinished">Contract</translation>
+        <translation>Contract</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished">Houder</translation>
+        <translation>Houder</translation>
     </message>
     <message>
         <source>Berths</source>
-        <translation type="unfinished">Ligplaatsen</translation>
+        <translation>Ligplaatsen</translation>
     </message>
     <message>
         <source>Term</source>
-        <translation type="unfinished">Looptijd</translation>
+        <translation>Looptijd</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Van</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished">Prijs</translation>
+        <translation>Prijs</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished">Saldo</translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Renewals due from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Te verlengen van %1 tot %2</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished">Boot</translation>
+        <translation>Boot</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished">Eindigt</translation>
+        <translation>Eindigt</translation>
     </message>
     <message>
         <source>This term</source>
-        <translation type="unfinished">Deze looptijd</translation>
+        <translation>Deze looptijd</translation>
     </message>
     <message>
         <source>Next term</source>
-        <translation type="unfinished">Volgende looptijd</translation>
+        <translation>Volgende looptijd</translation>
     </message>
     <message>
         <source>Instalments due to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Termijnen die vervallen tot %1</translation>
     </message>
     <message>
         <source>Instalment</source>
-        <translation type="unfinished"></translation>
+        <translation>Termijn</translation>
     </message>
     <message>
         <source>Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Vervalt</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Bedrag</translation>
+        <translation>Bedrag</translation>
     </message>
     <message>
         <source>Invoice</source>
-        <translation type="unfinished">Factuur</translation>
+        <translation>Factuur</translation>
     </message>
     <message>
         <source>Owing</source>
-        <translation type="unfinished"></translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished">Status</translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Overdue</source>
-        <translation type="unfinished">Achterstallig</translation>
+        <translation>Achterstallig</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished">Pagina %p van %P</translation>
+        <translation>Pagina %p van %P</translation>
     </message>
     <message>
         <source>Nothing to list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niets te tonen.</translation>
     </message>
 </context>
 <context>
@@ -4302,40 +4302,41 @@ Ja neemt de betaling nu aan, Nee checkt de gast uit met het openstaande saldo, A
     <name>ContractMeters</name>
     <message>
         <source>Billed already up to the reading of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al gefactureerd tot de stand van %1.</translation>
     </message>
     <message>
         <source>Not read twice in the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>In de periode niet twee keer afgelezen.</translation>
     </message>
     <message>
         <source>No %1 tariff is in force on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er geldt op %2 geen tarief voor %1.</translation>
     </message>
     <message>
         <source>Nothing used in the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niets verbruikt in de periode.</translation>
     </message>
     <message>
         <source>%1 meter %2, berth %3:
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-meter %2, ligplaats %3:
+%4</translation>
     </message>
     <message>
         <source>Contract %1 was cancelled meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1 is intussen geannuleerd.</translation>
     </message>
     <message>
         <source>Choose the first and the last day of the period to bill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de eerste en de laatste dag van de te factureren periode.</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished">De periode eindigt voordat ze begint.</translation>
+        <translation>De periode eindigt voordat ze begint.</translation>
     </message>
     <message>
         <source>A period billed at once is at most %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een periode die in één keer wordt gefactureerd, is hoogstens %1 dagen.</translation>
     </message>
 </context>
 <context>
@@ -4497,165 +4498,165 @@ Ja neemt de betaling nu aan, Nee checkt de gast uit met het openstaande saldo, A
     <name>ContractPlan</name>
     <message>
         <source>A plan needs at least one instalment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een schema heeft minstens één termijn nodig.</translation>
     </message>
     <message>
         <source>A plan has at most %1 instalments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een schema heeft hoogstens %1 termijnen.</translation>
     </message>
     <message>
         <source>Instalment %1 needs the date it falls due.</source>
-        <translation type="unfinished"></translation>
+        <translation>Termijn %1 heeft een vervaldatum nodig.</translation>
     </message>
     <message>
         <source>Instalment %1 falls due after the contract ends, on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Termijn %1 vervalt na het einde van het contract, op %2.</translation>
     </message>
     <message>
         <source>Instalment %1 must be an amount of whole pence, not below %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Termijn %1 moet een bedrag in hele centen zijn, niet lager dan %2.</translation>
     </message>
     <message>
         <source>The instalments add up to %1, not the contract&apos;s %2: %3 %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>De termijnen komen samen op %1, niet op de %2 van het contract: %3 %4.</translation>
     </message>
     <message>
         <source>add</source>
-        <translation type="unfinished"></translation>
+        <translation>erbij</translation>
     </message>
     <message>
         <source>take off</source>
-        <translation type="unfinished"></translation>
+        <translation>eraf</translation>
     </message>
     <message>
         <source>Invoices of %1 were issued on this contract already: its total cannot go below them (%2). Record a refund or a correction instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Op dit contract zijn al facturen voor %1 uitgegeven: het totaal kan daar niet onder komen (%2). Boek in plaats daarvan een terugbetaling of een correctie.</translation>
     </message>
 </context>
 <context>
     <name>ContractRenewals</name>
     <message>
         <source>No term price covers %1 from %2 to %3: type the price, or add it in Terms and prices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen looptijdprijs geldt voor %1 van %2 tot %3: typ de prijs, of voeg hem toe in Looptijden en prijzen.</translation>
     </message>
     <message>
         <source>The renewal price of contract %1 (%2) must be from %3 to %4 in whole pence: nothing was renewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>De verlengingsprijs van contract %1 (%2) moet tussen %3 en %4 in hele centen liggen: er is niets verlengd.</translation>
     </message>
     <message>
         <source>Contract %1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1 (%2): %3</translation>
     </message>
     <message>
         <source>Contract %1 (%2) was renewed, cancelled or changed at another desk meanwhile: nothing was renewed. Read the list again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1 (%2) is intussen op een andere werkplek verlengd, geannuleerd of gewijzigd: er is niets verlengd. Lees de lijst opnieuw in.</translation>
     </message>
     <message>
         <source>Contract %1 (%2) could not be renewed, so nothing was: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1 (%2) kon niet worden verlengd, dus er is niets verlengd: %3</translation>
     </message>
 </context>
 <context>
     <name>ContractStore</name>
     <message>
         <source>The holder is no longer in the customer list.</source>
-        <translation type="unfinished"></translation>
+        <translation>De houder staat niet meer in de klantenlijst.</translation>
     </message>
     <message>
         <source>A berth of the contract is no longer in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een ligplaats van het contract staat niet meer in het register.</translation>
     </message>
     <message>
         <source>%1 is not in use: make it active in the berth register first.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet in gebruik: maak deze eerst actief in het ligplaatsregister.</translation>
     </message>
     <message>
         <source>%1 is booked from %2 to %3 (booking %4, %5): the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geboekt van %2 tot %3 (boeking %4, %5): het contract is niet opgeslagen.</translation>
     </message>
     <message>
         <source>%1 is blocked from %2 to %3 (%4): the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geblokkeerd van %2 tot %3 (%4): het contract is niet opgeslagen.</translation>
     </message>
     <message>
         <source>%1 is held by contract %2 (%3) from %4 to %5: the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is bezet door contract %2 (%3) van %4 tot %5: het contract is niet opgeslagen.</translation>
     </message>
     <message>
         <source>Another desk removed this contract meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere werkplek heeft dit contract intussen verwijderd.</translation>
     </message>
     <message>
         <source>The contract has no instalment %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het contract heeft geen termijn %1.</translation>
     </message>
     <message>
         <source>Please choose the holder.</source>
-        <translation type="unfinished">Kies de houder.</translation>
+        <translation>Kies de houder.</translation>
     </message>
     <message>
         <source>Please choose the berth the contract holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de ligplaats van het contract.</translation>
     </message>
     <message>
         <source>A berth is chosen twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een ligplaats is twee keer gekozen.</translation>
     </message>
     <message>
         <source>Please give the contract&apos;s first and last days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geef de eerste en de laatste dag van het contract op.</translation>
     </message>
     <message>
         <source>The contract ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het contract eindigt voordat het begint.</translation>
     </message>
     <message>
         <source>A contract must lie between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een contract moet tussen %1 en %2 liggen.</translation>
     </message>
     <message>
         <source>A contract runs for at most %1 days: make a new one for what follows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een contract loopt hoogstens %1 dagen: maak een nieuw contract voor wat volgt.</translation>
     </message>
     <message>
         <source>The price must be from %1 to %2 in whole pence.</source>
-        <translation type="unfinished"></translation>
+        <translation>De prijs moet tussen %1 en %2 in hele centen liggen.</translation>
     </message>
     <message>
         <source>The notes run to at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>De notities zijn hoogstens %1 tekens lang.</translation>
     </message>
     <message>
         <source>%1 was booked over the contract&apos;s days meanwhile: the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is intussen geboekt op dagen van het contract: het contract is niet opgeslagen.</translation>
     </message>
     <message>
         <source>The contract has already been cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het contract is al geannuleerd.</translation>
     </message>
     <message>
         <source>The contract has been cancelled: its instalments are not invoiced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het contract is geannuleerd: de termijnen worden niet gefactureerd.</translation>
     </message>
     <message>
         <source>The contract has been cancelled: only a refund or a correction can be recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het contract is geannuleerd: alleen een terugbetaling of een correctie kan worden geboekt.</translation>
     </message>
     <message>
         <source>This customer holds a contract, kept for the accounts even once cancelled, so the customer cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze klant heeft een contract dat ook na annulering voor de boekhouding bewaard blijft, dus de klant kan niet worden verwijderd.</translation>
     </message>
     <message>
         <source>This berth is let under a contract, kept for the accounts even once cancelled or ended, so the berth cannot be deleted. Make it inactive instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze ligplaats wordt verhuurd onder een contract dat ook na annulering of afloop voor de boekhouding bewaard blijft, dus de ligplaats kan niet worden verwijderd. Maak haar in plaats daarvan inactief.</translation>
     </message>
     <message>
         <source>A berth of this owner is let under a contract, kept for the accounts even once cancelled or ended, so the owner cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een ligplaats van deze eigenaar wordt verhuurd onder een contract dat ook na annulering of afloop voor de boekhouding bewaard blijft, dus de eigenaar kan niet worden verwijderd.</translation>
     </message>
     <message>
         <source>Contract %1: %2, %3 from %4 to %5, %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1: %2, %3 van %4 tot %5, %6</translation>
     </message>
 </context>
 <context>
@@ -4903,7 +4904,7 @@ Nee houdt het contract.</translation>
     </message>
     <message>
         <source>Document lan&amp;guage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentt&amp;aal:</translation>
     </message>
 </context>
 <context>
@@ -5141,11 +5142,11 @@ Nee houdt het contract.</translation>
     </message>
     <message>
         <source>1 booking was made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinds de vraag is er op een andere werkplek 1 boeking gemaakt. Er is niets verwijderd.</translation>
     </message>
     <message>
         <source>%1 bookings were made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinds de vraag zijn er op een andere werkplek %1 boekingen gemaakt. Er is niets verwijderd.</translation>
     </message>
 </context>
 <context>
@@ -5159,42 +5160,42 @@ Nee houdt het contract.</translation>
     <name>DocumentLanguage</name>
     <message>
         <source>There is no language with the code &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen taal met de code &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The office&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>De taal van het kantoor</translation>
     </message>
 </context>
 <context>
     <name>DocumentLanguageDialog</name>
     <message>
         <source>Document language</source>
-        <translation type="unfinished"></translation>
+        <translation>Documenttaal</translation>
     </message>
     <message>
         <source>Confirmations, invoices, reminders and e-mails go out in this language to customers who have none of their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestigingen, facturen, herinneringen en e-mails gaan in deze taal naar klanten die zelf geen taal hebben.</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taal:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>Document lan&amp;guage...</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;ocumenttaal...</translation>
     </message>
     <message>
         <source>Document language: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Documenttaal: %1</translation>
     </message>
 </context>
 <context>
@@ -5334,76 +5335,76 @@ Nee houdt het contract.</translation>
     <name>FeedFetch</name>
     <message>
         <source>&quot;%1&quot; is not a calendar address: it should start with https://, http:// or webcal://.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen kalenderadres: het moet beginnen met https://, http:// of webcal://.</translation>
     </message>
     <message>
         <source>The calendar could not be fetched: the transfer library did not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>De kalender kon niet worden opgehaald: de overdrachtsbibliotheek is niet gestart.</translation>
     </message>
     <message>
         <source>The calendar is larger than %1 kB: it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>De kalender is groter dan %1 kB: hij is niet gelezen.</translation>
     </message>
     <message>
         <source>The address redirects more than %1 times: it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het adres stuurt meer dan %1 keer door: het is niet gelezen.</translation>
     </message>
     <message>
         <source>The server did not answer within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>De server antwoordde niet binnen %1 seconden.</translation>
     </message>
     <message>
         <source>The calendar could not be fetched: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De kalender kon niet worden opgehaald: %1</translation>
     </message>
     <message>
         <source>The server answered %1 instead of the calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>De server antwoordde %1 in plaats van de kalender.</translation>
     </message>
 </context>
 <context>
     <name>FeedPublisher</name>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kon niet worden geschreven: %2</translation>
     </message>
     <message>
         <source>The folder %1 could not be made.</source>
-        <translation type="unfinished">De map %1 kon niet worden gemaakt.</translation>
+        <translation>De map %1 kon niet worden gemaakt.</translation>
     </message>
 </context>
 <context>
     <name>FeedReader</name>
     <message>
         <source>The calendar was read but its blocks could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De kalender is gelezen, maar de blokkeringen konden niet worden opgeslagen: %1</translation>
     </message>
     <message>
         <source>%1: %2 blocks added, %3 moved, %4 released</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 blokkeringen toegevoegd, %3 verplaatst, %4 vrijgegeven</translation>
     </message>
     <message>
         <source>; over booking %1 (%2) from %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>; over boeking %1 (%2) van %3 tot %4</translation>
     </message>
 </context>
 <context>
     <name>FeedStore</name>
     <message>
         <source>The address may be at most %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het adres mag hoogstens %1 tekens lang zijn.</translation>
     </message>
     <message>
         <source>Please choose the berth whose calendar this is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de ligplaats waarvan dit de kalender is.</translation>
     </message>
     <message>
         <source>%1 already reads this calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 leest deze kalender al.</translation>
     </message>
     <message>
         <source>Booked elsewhere (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Elders geboekt (%1)</translation>
     </message>
 </context>
 <context>
@@ -5825,19 +5826,19 @@ Ja houdt die van hen, Nee slaat die van u eroverheen op, Annuleren gaat terug na
     <name>HolderCredits</name>
     <message>
         <source>The holder&apos;s share is a percentage from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het aandeel van de houder is een percentage van 0 tot %1.</translation>
     </message>
     <message>
         <source>Enter the company&apos;s details before setting the holder&apos;s share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul de bedrijfsgegevens in voordat u het aandeel van de houder instelt.</translation>
     </message>
     <message>
         <source>Share of the hire of booking %1 while away</source>
-        <translation type="unfinished"></translation>
+        <translation>Aandeel in de huur van boeking %1 tijdens afwezigheid</translation>
     </message>
     <message>
         <source>Enter a period that ends on or after its first day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul een periode in die op of na de eerste dag eindigt.</translation>
     </message>
 </context>
 <context>
@@ -5933,43 +5934,43 @@ Ja houdt die van hen, Nee slaat die van u eroverheen op, Annuleren gaat terug na
     <name>ImapMailbox</name>
     <message>
         <source>The folder name &quot;%1&quot; may hold letters, digits, spaces and . _ / - only.</source>
-        <translation type="unfinished"></translation>
+        <translation>De mapnaam &quot;%1&quot; mag alleen letters, cijfers, spaties en . _ / - bevatten.</translation>
     </message>
     <message>
         <source>The mailbox could not be read: the transfer library did not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het postvak kon niet worden gelezen: de overdrachtsbibliotheek is niet gestart.</translation>
     </message>
     <message>
         <source>The message is larger than %1 KB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bericht is groter dan %1 KB.</translation>
     </message>
     <message>
         <source>The mail server %1 could not be found.</source>
-        <translation type="unfinished">De mailserver %1 is niet gevonden.</translation>
+        <translation>De mailserver %1 is niet gevonden.</translation>
     </message>
     <message>
         <source>The mail server %1 did not answer on port %2.</source>
-        <translation type="unfinished">De mailserver %1 antwoordde niet op poort %2.</translation>
+        <translation>De mailserver %1 antwoordde niet op poort %2.</translation>
     </message>
     <message>
         <source>The mail server refused the user name or password: %1</source>
-        <translation type="unfinished">De mailserver weigerde de gebruikersnaam of het wachtwoord: %1</translation>
+        <translation>De mailserver weigerde de gebruikersnaam of het wachtwoord: %1</translation>
     </message>
     <message>
         <source>The mail server does not offer a secure connection (STARTTLS): %1</source>
-        <translation type="unfinished">De mailserver biedt geen beveiligde verbinding (STARTTLS): %1</translation>
+        <translation>De mailserver biedt geen beveiligde verbinding (STARTTLS): %1</translation>
     </message>
     <message>
         <source>The mail server did not answer within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>De mailserver antwoordde niet binnen %1 seconden.</translation>
     </message>
     <message>
         <source>The mailbox could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het postvak kon niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>The mail server did not give the size of message %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De mailserver gaf de grootte van bericht %1 niet op.</translation>
     </message>
 </context>
 <context>
@@ -6172,7 +6173,7 @@ Ja houdt die van hen, Nee slaat die van u eroverheen op, Annuleren gaat terug na
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Taal</translation>
     </message>
 </context>
 <context>
@@ -6435,7 +6436,7 @@ Ja houdt die van hen, Nee slaat die van u eroverheen op, Annuleren gaat terug na
     </message>
     <message>
         <source>&quot;%1&quot; is not a language documents are written in.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen taal waarin documenten worden geschreven.</translation>
     </message>
 </context>
 <context>
@@ -7077,11 +7078,11 @@ De plaatshouders zijn: %2</translation>
     </message>
     <message>
         <source>Booking request declined</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingsaanvraag afgewezen</translation>
     </message>
     <message>
         <source>Your booking request at {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw boekingsaanvraag bij {Company}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -7092,11 +7093,18 @@ If other dates would suit you, just reply to this message or call us on {Company
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Geachte {CustomerName},
+
+Hartelijk dank voor uw aanvraag voor {Arrival} tot {Departure}. Helaas hebben wij op die data geen ligplaats voor u vrij.
+
+Als andere data u schikken, beantwoord dan gewoon dit bericht of bel ons op {CompanyPhone}.
+
+Met vriendelijke groet,
+{Company}</translation>
     </message>
     <message>
         <source>There is no language with the code &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen taal met de code &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -7167,7 +7175,7 @@ Kind regards,
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taa&amp;l:</translation>
     </message>
 </context>
 <context>
@@ -7525,7 +7533,7 @@ Kind regards,
     </message>
     <message>
         <source>Re&amp;quests...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aanvragen...</translation>
     </message>
 </context>
 <context>
@@ -7641,67 +7649,67 @@ De database zoals ze nu is, wordt bewaard als %4 en kan van daaruit worden terug
     </message>
     <message>
         <source>%1 use by berth and month, %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-verbruik per ligplaats en maand, %2 tot %3</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished">Ligplaats</translation>
+        <translation>Ligplaats</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished">Maand</translation>
+        <translation>Maand</translation>
     </message>
     <message>
         <source>Use (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbruik (%1)</translation>
     </message>
     <message>
         <source>Meter</source>
-        <translation type="unfinished">Meter</translation>
+        <translation>Meter</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished">Soort</translation>
+        <translation>Soort</translation>
     </message>
     <message>
         <source>Last read</source>
-        <translation type="unfinished">Laatst gelezen</translation>
+        <translation>Laatst afgelezen</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagen</translation>
     </message>
     <message>
         <source>never read</source>
-        <translation type="unfinished"></translation>
+        <translation>nooit afgelezen</translation>
     </message>
     <message>
         <source>Readings flagged, %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemarkeerde standen, %1 tot %2</translation>
     </message>
     <message>
         <source>Read on</source>
-        <translation type="unfinished">Afgelezen op</translation>
+        <translation>Afgelezen op</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished">Stand</translation>
+        <translation>Stand</translation>
     </message>
     <message>
         <source>Why</source>
-        <translation type="unfinished"></translation>
+        <translation>Reden</translation>
     </message>
     <message>
         <source>over three times the usual</source>
-        <translation type="unfinished"></translation>
+        <translation>meer dan drie keer het gebruikelijke</translation>
     </message>
     <message>
         <source>rolled over</source>
-        <translation type="unfinished">rondgedraaid</translation>
+        <translation>rondgedraaid</translation>
     </message>
     <message>
         <source>corrected from %1</source>
-        <translation type="unfinished">gecorrigeerd, was %1</translation>
+        <translation>gecorrigeerd, was %1</translation>
     </message>
 </context>
 <context>
@@ -8595,11 +8603,11 @@ Vink aan wie niet komt en markeer hen daarna:</translation>
     <name>PdfPages</name>
     <message>
         <source>The PDF could not be divided into letters: it is not laid out as expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>De pdf kon niet in brieven worden verdeeld: hij is niet opgemaakt zoals verwacht.</translation>
     </message>
     <message>
         <source>Pages %1 to %2 are not in the PDF of %3 pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina&apos;s %1 tot %2 staan niet in de pdf van %3 pagina&apos;s.</translation>
     </message>
 </context>
 <context>
@@ -8754,7 +8762,7 @@ Vink aan wie niet komt en markeer hen daarna:</translation>
     </message>
     <message>
         <source>Document language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Documenttaal:</translation>
     </message>
 </context>
 <context>
@@ -9289,11 +9297,11 @@ Vink aan wie niet komt en markeer hen daarna:</translation>
     </message>
     <message>
         <source>The language is applied at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>De taal wordt bij de volgende start toegepast.</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taa&amp;l:</translation>
     </message>
 </context>
 <context>
@@ -9878,404 +9886,406 @@ Nee gaat terug naar de lijst.</numerusform>
     <name>RequestActions</name>
     <message>
         <source>length %1</source>
-        <translation type="unfinished"></translation>
+        <translation>lengte %1</translation>
     </message>
     <message>
         <source>beam %1</source>
-        <translation type="unfinished"></translation>
+        <translation>breedte %1</translation>
     </message>
     <message>
         <source>draft %1</source>
-        <translation type="unfinished"></translation>
+        <translation>diepgang %1</translation>
     </message>
     <message>
         <source>from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>van %1 tot %2</translation>
     </message>
     <message>
         <source>No free berth fits a boat of %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen vrije ligplaats past bij een boot van %1 %2.</translation>
     </message>
     <message>
         <source>No berth is free %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen ligplaats vrij %1.</translation>
     </message>
     <message>
         <source>From the booking request received %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uit de boekingsaanvraag ontvangen op %1.</translation>
     </message>
     <message>
         <source>Boat of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot van %1</translation>
     </message>
     <message>
         <source>The request has no e-mail address to answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanvraag heeft geen e-mailadres om te beantwoorden: %1</translation>
     </message>
 </context>
 <context>
     <name>RequestMailboxPanel</name>
     <message>
         <source>empty: no requests are read</source>
-        <translation type="unfinished"></translation>
+        <translation>leeg: er worden geen aanvragen gelezen</translation>
     </message>
     <message>
         <source>None (inside the office only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen (alleen binnen het kantoor)</translation>
     </message>
     <message>
         <source>STARTTLS</source>
-        <translation type="unfinished"></translation>
+        <translation>STARTTLS</translation>
     </message>
     <message>
         <source>TLS (imaps)</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS (imaps)</translation>
     </message>
     <message>
         <source>Take the server&apos;s own &amp;certificate unchecked</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen cer&amp;tificaat van de server ongecontroleerd aannemen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Op&amp;slaan</translation>
     </message>
     <message>
         <source>Mail ser&amp;ver:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mailserver:</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished">&amp;Poort:</translation>
+        <translation>P&amp;oort:</translation>
     </message>
     <message>
         <source>Securit&amp;y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bev&amp;eiliging:</translation>
     </message>
     <message>
         <source>&amp;User:</source>
-        <translation type="unfinished">&amp;Gebruiker:</translation>
+        <translation>Gebr&amp;uiker:</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation type="unfinished">&amp;Wachtwoord:</translation>
+        <translation>&amp;Wachtwoord:</translation>
     </message>
     <message>
         <source>&amp;Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;IMAP-map:</translation>
     </message>
     <message>
         <source>Read every (&amp;minutes):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ophalen elke (mi&amp;nuten):</translation>
     </message>
     <message>
         <source>A hold las&amp;ts (hours):</source>
-        <translation type="unfinished"></translation>
+        <translation>Vasthouden duurt (u&amp;ren):</translation>
     </message>
     <message>
         <source>The mailbox settings were not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De postvakinstellingen zijn niet opgeslagen.
+%1</translation>
     </message>
     <message>
         <source>Requests</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanvragen</translation>
     </message>
 </context>
 <context>
     <name>RequestMessage</name>
     <message>
         <source>This message is not a booking request from the web page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit bericht is geen boekingsaanvraag van de webpagina.</translation>
     </message>
     <message>
         <source>The departure is not after the arrival.</source>
-        <translation type="unfinished">Het vertrek ligt niet na de aankomst.</translation>
+        <translation>Het vertrek ligt niet na de aankomst.</translation>
     </message>
     <message>
         <source>The dates cannot be read as days, months and years: enter them from the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>De data kunnen niet als dagen, maanden en jaren worden gelezen: neem ze over uit het bericht.</translation>
     </message>
     <message>
         <source>The dates are written in another style: enter them from the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>De data zijn in een andere notatie geschreven: neem ze over uit het bericht.</translation>
     </message>
     <message>
         <source>The request gives no dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanvraag bevat geen data.</translation>
     </message>
     <message>
         <source>The request gives no name.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanvraag bevat geen naam.</translation>
     </message>
     <message>
         <source>The request gives no e-mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanvraag bevat geen e-mailadres.</translation>
     </message>
     <message>
         <source>The e-mail address &quot;%1&quot; cannot be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar het e-mailadres &quot;%1&quot; kan niet worden geschreven.</translation>
     </message>
     <message>
         <source>the length &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>de lengte &quot;%1&quot;</translation>
     </message>
     <message>
         <source>the beam &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>de breedte &quot;%1&quot;</translation>
     </message>
     <message>
         <source>the draft &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>de diepgang &quot;%1&quot;</translation>
     </message>
     <message>
         <source>The boat&apos;s size cannot be read (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>De afmetingen van de boot kunnen niet worden gelezen (%1).</translation>
     </message>
     <message>
         <source>The message is %1 KB, too large to read here: read it in the mailbox.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bericht is %1 KB, te groot om hier te lezen: lees het in het postvak.</translation>
     </message>
 </context>
 <context>
     <name>RequestSettings</name>
     <message>
         <source>The mailbox is read every 1 to %1 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het postvak wordt elke 1 tot %1 minuten gelezen.</translation>
     </message>
     <message>
         <source>A hold lasts 1 to %1 hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vasthouden duurt 1 tot %1 uur.</translation>
     </message>
     <message>
         <source>The user name must be one line of at most 200 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gebruikersnaam moet één regel van hoogstens 200 tekens zijn.</translation>
     </message>
 </context>
 <context>
     <name>RequestStore</name>
     <message>
         <source>%1 declined this request at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft deze aanvraag op %2 afgewezen.</translation>
     </message>
     <message>
         <source>This request was booked by %1 at %2 (booking %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze aanvraag is geboekt door %1 op %2 (boeking %3).</translation>
     </message>
     <message>
         <source>%1 accepted this request at %2 and is booking it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft deze aanvraag op %2 geaccepteerd en boekt haar.</translation>
     </message>
     <message>
         <source>The request changed meanwhile: look at it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanvraag is intussen gewijzigd: bekijk haar opnieuw.</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw</translation>
     </message>
     <message>
         <source>To check</source>
-        <translation type="unfinished"></translation>
+        <translation>Te controleren</translation>
     </message>
     <message>
         <source>Booked</source>
-        <translation type="unfinished">Geboekt</translation>
+        <translation>Geboekt</translation>
     </message>
     <message>
         <source>Held</source>
-        <translation type="unfinished"></translation>
+        <translation>Vastgehouden</translation>
     </message>
     <message>
         <source>Accepted</source>
-        <translation type="unfinished">Geaccepteerd</translation>
+        <translation>Geaccepteerd</translation>
     </message>
     <message>
         <source>Declined</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgewezen</translation>
     </message>
     <message>
         <source>Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlopen</translation>
     </message>
     <message>
         <source>The request is no longer there.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanvraag is er niet meer.</translation>
     </message>
     <message>
         <source>The request has no dates to hold a berth for: book it through the wizard instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanvraag heeft geen data om een ligplaats voor vast te houden: boek haar in plaats daarvan via de wizard.</translation>
     </message>
     <message>
         <source>The request holds %1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanvraag houdt %1 al vast.</translation>
     </message>
     <message>
         <source>A hold must end after now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vasthouden moet na nu eindigen.</translation>
     </message>
     <message>
         <source>Held for %1 until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vastgehouden voor %1 tot %2</translation>
     </message>
     <message>
         <source>Request from %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanvraag van %1 (%2)</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">%1 tot %2</translation>
+        <translation>%1 tot %2</translation>
     </message>
 </context>
 <context>
     <name>RequestsWindow</name>
     <message>
         <source>Received</source>
-        <translation type="unfinished">Ontvangen</translation>
+        <translation>Ontvangen</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Naam</translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished">E-mail</translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Arrival</source>
-        <translation type="unfinished">Aankomst</translation>
+        <translation>Aankomst</translation>
     </message>
     <message>
         <source>Departure</source>
-        <translation type="unfinished">Vertrek</translation>
+        <translation>Vertrek</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished">Boot</translation>
+        <translation>Boot</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished">Status</translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Show answ&amp;ered requests too</source>
-        <translation type="unfinished"></translation>
+        <translation>Ook &amp;beantwoorde aanvragen tonen</translation>
     </message>
     <message>
         <source>&amp;Accept...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ccepteren...</translation>
     </message>
     <message>
         <source>&amp;Hold...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vasthouden...</translation>
     </message>
     <message>
         <source>&amp;Decline...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;fwijzen...</translation>
     </message>
     <message>
         <source>&amp;Read now</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu op&amp;halen</translation>
     </message>
     <message>
         <source>Re&amp;quests</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aanvragen</translation>
     </message>
     <message>
         <source>Mai&amp;lbox</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Postvak</translation>
     </message>
     <message>
         <source>Booking Requests</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingsaanvragen</translation>
     </message>
     <message>
         <source>The requests could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanvragen konden niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>To check: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Te controleren: %1</translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam: %1</translation>
     </message>
     <message>
         <source>E-mail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail: %1</translation>
     </message>
     <message>
         <source>Phone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoon: %1</translation>
     </message>
     <message>
         <source>Dates: %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Data: %1 tot %2</translation>
     </message>
     <message>
         <source>Boat (length × beam × draft): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot (lengte × breedte × diepgang): %1</translation>
     </message>
     <message>
         <source>Berth type: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatstype: %1</translation>
     </message>
     <message>
         <source>Comments: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Opmerkingen: %1</translation>
     </message>
     <message>
         <source>Holds %1 until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Houdt %1 vast tot %2</translation>
     </message>
     <message>
         <source>%1 by %2 at %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 door %2 op %3</translation>
     </message>
     <message>
         <source>The message:</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bericht:</translation>
     </message>
     <message>
         <source>%1
 Open the booking wizard all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+De boekingswizard toch openen?</translation>
     </message>
     <message>
         <source>Accepted by %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Geaccepteerd door %1: %2</translation>
     </message>
     <message>
         <source>No free berth fits this request over its dates: there is nothing to hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen vrije ligplaats past bij deze aanvraag op haar data: er is niets vast te houden.</translation>
     </message>
     <message>
         <source>Hold which berth for %1 hours?</source>
-        <translation type="unfinished"></translation>
+        <translation>Welke ligplaats %1 uur vasthouden?</translation>
     </message>
     <message>
         <source>%1 held for %2 hours: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vastgehouden voor %2 uur: %3</translation>
     </message>
     <message>
         <source>Decline the request</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanvraag afwijzen</translation>
     </message>
     <message>
         <source>&amp;Decline and send the reply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afwijzen en het antwoord versturen</translation>
     </message>
     <message>
         <source>&amp;Keep the request</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanvraag &amp;houden</translation>
     </message>
     <message>
         <source>To %1 &lt;%2&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan %1 &lt;%2&gt;</translation>
     </message>
     <message>
         <source>Declined by %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgewezen door %1: %2</translation>
     </message>
 </context>
 <context>
@@ -10538,7 +10548,7 @@ Open the booking wizard all the same?</source>
     </message>
     <message>
         <source>Only the database&apos;s owner, the office&apos;s role, may restore or compact it on a server, and this desk&apos;s address signs in as %1. Please do it at a desk whose address (and password file) name the office&apos;s role.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen de eigenaar van de database, de rol van het kantoor, mag haar op een server herstellen of comprimeren, en het adres van deze werkplek meldt zich aan als %1. Doe het op een werkplek waarvan het adres (en wachtwoordbestand) de rol van het kantoor noemt.</translation>
     </message>
 </context>
 <context>
@@ -10557,15 +10567,15 @@ Open the booking wizard all the same?</source>
     </message>
     <message>
         <source>The server did not let your user do this: your role may not (a manager may approve it at this desk), or an administrator has changed or removed your user at another desk. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>De server stond uw gebruiker dit niet toe: uw rol mag het niet (een manager kan het op deze werkplek goedkeuren), of een beheerder heeft uw gebruiker op een andere werkplek gewijzigd of verwijderd. Er is niets gewijzigd.</translation>
     </message>
     <message>
         <source>The server no longer lets your user in: an administrator has removed or deactivated it, or given it a new password, at another desk. Please sign in again (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>De server laat uw gebruiker niet meer binnen: een beheerder heeft hem op een andere werkplek verwijderd, gedeactiveerd of een nieuw wachtwoord gegeven. Meld u opnieuw aan (Bestand, Gebruiker wisselen).</translation>
     </message>
     <message>
         <source>The server said: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De server meldde: %1</translation>
     </message>
 </context>
 <context>
@@ -10596,7 +10606,7 @@ Open the booking wizard all the same?</source>
     </message>
     <message>
         <source>This server has no sign-in role: the office&apos;s role could not make roles when the database was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze server heeft geen aanmeldrol: de rol van het kantoor kon geen rollen maken toen de database werd gemaakt.</translation>
     </message>
 </context>
 <context>
@@ -10937,31 +10947,31 @@ Ja: de meter is voorbij %4 rondgedraaid en opnieuw bij nul begonnen. Nee: de sta
     <name>TermPricing</name>
     <message>
         <source>A term needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een looptijd heeft een naam nodig.</translation>
     </message>
     <message>
         <source>The term &quot;%1&quot; needs its first and last days.</source>
-        <translation type="unfinished"></translation>
+        <translation>De looptijd &quot;%1&quot; heeft een eerste en een laatste dag nodig.</translation>
     </message>
     <message>
         <source>The term &quot;%1&quot; ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>De looptijd &quot;%1&quot; eindigt voordat hij begint.</translation>
     </message>
     <message>
         <source>The term &quot;%1&quot; comes every year, so it cannot be longer than a year.</source>
-        <translation type="unfinished"></translation>
+        <translation>De looptijd &quot;%1&quot; komt elk jaar terug en kan dus niet langer dan een jaar zijn.</translation>
     </message>
     <message>
         <source>A term&apos;s price is for a berth type or for one berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een looptijdprijs geldt voor een ligplaatstype of voor één ligplaats.</translation>
     </message>
     <message>
         <source>A term&apos;s price must be from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een looptijdprijs moet tussen %1 en %2 liggen.</translation>
     </message>
     <message>
         <source>A term&apos;s price needs the date it takes effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een looptijdprijs heeft de datum nodig waarop hij ingaat.</translation>
     </message>
 </context>
 <context>
@@ -11303,19 +11313,19 @@ Ja: de meter is voorbij %4 rondgedraaid en opnieuw bij nul begonnen. Nee: de sta
     </message>
     <message>
         <source>Sign-in Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanmeldrol</translation>
     </message>
     <message>
         <source>Desks may start as the server&apos;s sign-in role, zem_signin, instead of the office&apos;s role: it reads only what a sign-in needs, and each user then works as their own login. Type its new password, and put it in each desk&apos;s password file (.pgpass) in place of the office&apos;s. Leave both boxes empty to stop desks from starting that way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkplekken kunnen starten met de aanmeldrol van de server, zem_signin, in plaats van met de rol van het kantoor: die leest alleen wat een aanmelding nodig heeft, en elke gebruiker werkt daarna met een eigen login. Typ het nieuwe wachtwoord en zet het in het wachtwoordbestand (.pgpass) van elke werkplek in plaats van dat van het kantoor. Laat beide vakken leeg om werkplekken niet meer zo te laten starten.</translation>
     </message>
     <message>
         <source>zem_signin: desks may no longer start with it</source>
-        <translation type="unfinished"></translation>
+        <translation>zem_signin: werkplekken kunnen er niet meer mee starten</translation>
     </message>
     <message>
         <source>zem_signin: new password</source>
-        <translation type="unfinished"></translation>
+        <translation>zem_signin: nieuw wachtwoord</translation>
     </message>
 </context>
 <context>
@@ -11414,7 +11424,7 @@ Ja: de meter is voorbij %4 rondgedraaid en opnieuw bij nul begonnen. Nee: de sta
     </message>
     <message>
         <source>Si&amp;gn-in Role...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanmeld&amp;rol...</translation>
     </message>
 </context>
 <context>
@@ -11751,115 +11761,115 @@ Ja: de meter is voorbij %4 rondgedraaid en opnieuw bij nul begonnen. Nee: de sta
     </message>
     <message>
         <source>Online Booking Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Online boekingsformulier</translation>
     </message>
     <message>
         <source>Thank you for your booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Hartelijk dank voor uw boeking</translation>
     </message>
     <message>
         <source>Go Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>Please complete the form below to make an online booking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul het onderstaande formulier in om online te boeken.</translation>
     </message>
     <message>
         <source>Arrival date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aankomstdatum:</translation>
     </message>
     <message>
         <source>Arrival day</source>
-        <translation type="unfinished"></translation>
+        <translation>Aankomstdag</translation>
     </message>
     <message>
         <source>Arrival month</source>
-        <translation type="unfinished"></translation>
+        <translation>Aankomstmaand</translation>
     </message>
     <message>
         <source>Arrival year</source>
-        <translation type="unfinished"></translation>
+        <translation>Aankomstjaar</translation>
     </message>
     <message>
         <source>Departure date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrekdatum:</translation>
     </message>
     <message>
         <source>Departure day</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrekdag</translation>
     </message>
     <message>
         <source>Departure month</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrekmaand</translation>
     </message>
     <message>
         <source>Departure year</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrekjaar</translation>
     </message>
     <message>
         <source>Your name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw naam:</translation>
     </message>
     <message>
         <source>Your email address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw e-mailadres:</translation>
     </message>
     <message>
         <source>Any comments?</source>
-        <translation type="unfinished"></translation>
+        <translation>Opmerkingen?</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzenden</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Wissen</translation>
     </message>
     <message>
         <source>What is free</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat vrij is</translation>
     </message>
     <message>
         <source>Choose your dates above and give your boat&apos;s size to see which kinds of berth are free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies hierboven uw data en geef de afmetingen van uw boot op om te zien welke ligplaatstypen vrij zijn.</translation>
     </message>
     <message>
         <source>Length (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Lengte (m):</translation>
     </message>
     <message>
         <source>Beam (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte (m):</translation>
     </message>
     <message>
         <source>Draft (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Diepgang (m):</translation>
     </message>
     <message>
         <source>Choose an arrival before the departure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een aankomst vóór het vertrek.</translation>
     </message>
     <message>
         <source>We show what is free up to </source>
-        <translation type="unfinished"></translation>
+        <translation>We tonen wat vrij is tot </translation>
     </message>
     <message>
         <source>: send the form and we will look.</source>
-        <translation type="unfinished"></translation>
+        <translation>: verstuur het formulier en wij kijken het na.</translation>
     </message>
     <message>
         <source>Free for those nights: </source>
-        <translation type="unfinished"></translation>
+        <translation>Vrij voor die nachten: </translation>
     </message>
     <message>
         <source>. Send the form to ask for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>. Verstuur het formulier om ernaar te vragen.</translation>
     </message>
     <message>
         <source>Nothing free fits those nights and that boat: send the form and we will look.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niets vrij past bij die nachten en die boot: verstuur het formulier en wij kijken het na.</translation>
     </message>
 </context>
 <context>
