@@ -5191,7 +5191,7 @@ Nee houdt het contract.</translation>
     </message>
     <message>
         <source>Document lan&amp;guage...</source>
-        <translation>D&amp;ocumenttaal...</translation>
+        <translation>Doc&amp;umenttaal...</translation>
     </message>
     <message>
         <source>Document language: %1</source>
