@@ -10235,7 +10235,7 @@ Nein kehrt zur Liste zurück.</numerusform>
     </message>
     <message>
         <source>Holds %1 until %2</source>
-        <translation>Merkt %1 bis %2 vor</translation>
+        <translation>%1 vorgemerkt bis %2</translation>
     </message>
     <message>
         <source>%1 by %2 at %3</source>
