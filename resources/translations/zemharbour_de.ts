@@ -939,7 +939,7 @@ Den Liegeplatz trotzdem sperren? Die Buchungen behalten ihn und werden im Belegu
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation>&amp;Art:</translation>
+        <translation>A&amp;rt:</translation>
     </message>
     <message>
         <source>&amp;Length overall (ft):</source>
@@ -4888,7 +4888,7 @@ Nein behält den Vertrag.</translation>
     </message>
     <message>
         <source>Edi&amp;t Boat...</source>
-        <translation>Boot be&amp;arbeiten...</translation>
+        <translation>Boot bearbei&amp;ten...</translation>
     </message>
     <message>
         <source>Remo&amp;ve Boat</source>
@@ -8505,7 +8505,7 @@ Haken Sie die an, die nicht kommen werden, und markieren Sie sie dann:</translat
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation>&amp;Art:</translation>
+        <translation>Ar&amp;t:</translation>
     </message>
     <message>
         <source>&amp;Method:</source>
