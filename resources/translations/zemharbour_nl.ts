@@ -4904,7 +4904,7 @@ Nee houdt het contract.</translation>
     </message>
     <message>
         <source>Document lan&amp;guage:</source>
-        <translation>Documentt&amp;aal:</translation>
+        <translation>Document&amp;taal:</translation>
     </message>
 </context>
 <context>
