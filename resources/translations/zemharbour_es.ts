@@ -959,11 +959,11 @@ Block the berth all the same? The bookings keep it and are marked on the booking
     </message>
     <message>
         <source>&amp;Draft (ft):</source>
-        <translation>&amp;Calado (ft):</translation>
+        <translation>Cala&amp;do (ft):</translation>
     </message>
     <message>
         <source>&amp;Draft (m):</source>
-        <translation>&amp;Calado (m):</translation>
+        <translation>Cala&amp;do (m):</translation>
     </message>
     <message>
         <source>&amp;Height (ft):</source>
