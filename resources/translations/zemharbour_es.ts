@@ -163,51 +163,51 @@
     <name>AwayPeriods</name>
     <message>
         <source>Another desk removed this contract meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro puesto ha eliminado este contrato mientras tanto.</translation>
     </message>
     <message>
         <source>Enter the first day away and the day back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el primer día de ausencia y el día de vuelta.</translation>
     </message>
     <message>
         <source>The day back must come after the first day away.</source>
-        <translation type="unfinished"></translation>
+        <translation>El día de vuelta debe ser posterior al primer día de ausencia.</translation>
     </message>
     <message>
         <source>The absence must lie within the contract&apos;s term, %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ausencia debe estar dentro de la vigencia del contrato, del %1 al %2.</translation>
     </message>
     <message>
         <source>The note is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nota tiene más de %1 caracteres.</translation>
     </message>
     <message>
         <source>The contract has been cancelled: its berths are no longer held.</source>
-        <translation type="unfinished"></translation>
+        <translation>El contrato se ha cancelado: sus amarres ya no están reservados.</translation>
     </message>
     <message>
         <source>The holder is already away from %1 to %2: change that absence instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>El titular ya está ausente del %1 al %2: cambie esa ausencia.</translation>
     </message>
     <message>
         <source>Another desk removed this absence meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro puesto ha eliminado esta ausencia mientras tanto.</translation>
     </message>
     <message>
         <source>Booking %1 (%2, %3 to %4) stays on the berth while the holder is away: move it before shortening the absence.</source>
-        <translation type="unfinished"></translation>
+        <translation>La reserva %1 (%2, del %3 al %4) sigue en el amarre mientras el titular está ausente: cámbiela de amarre antes de acortar la ausencia.</translation>
     </message>
     <message>
         <source>A visitor was booked on the berth meanwhile: the absence was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras tanto se ha reservado el amarre para un visitante: no se ha cambiado la ausencia.</translation>
     </message>
     <message>
         <source>Booking %1 (%2, %3 to %4) stays on the berth while the holder is away: the absence cannot be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La reserva %1 (%2, del %3 al %4) sigue en el amarre mientras el titular está ausente: no se puede quitar la ausencia.</translation>
     </message>
     <message>
         <source>A visitor was booked on the berth meanwhile: the absence was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras tanto se ha reservado el amarre para un visitante: se ha conservado la ausencia.</translation>
     </message>
 </context>
 <context>
@@ -318,71 +318,71 @@ Error:%1</translation>
     <name>BerthBlocks</name>
     <message>
         <source>Another desk changed this block meanwhile.</source>
-        <translation type="unfinished">Otro puesto ha cambiado este bloqueo mientras tanto.</translation>
+        <translation>Otro puesto ha cambiado este bloqueo mientras tanto.</translation>
     </message>
     <message>
         <source>Another desk removed this block meanwhile.</source>
-        <translation type="unfinished">Otro puesto ha quitado este bloqueo mientras tanto.</translation>
+        <translation>Otro puesto ha quitado este bloqueo mientras tanto.</translation>
     </message>
     <message>
         <source>A contract holds this berth over the period: change or cancel the contract in Contracts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un contrato ocupa este amarre durante el periodo: cambie o cancele el contrato en Contratos.</translation>
     </message>
     <message>
         <source>Please choose the berth to block.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el amarre que desea bloquear.</translation>
     </message>
     <message>
         <source>The block must end after it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>El bloqueo debe terminar después de empezar.</translation>
     </message>
     <message>
         <source>A block must lie between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un bloqueo debe estar entre el %1 y el %2.</translation>
     </message>
     <message>
         <source>Please give the reason for the block.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique el motivo del bloqueo.</translation>
     </message>
     <message>
         <source>The reason may be at most %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>El motivo puede tener como máximo %1 caracteres.</translation>
     </message>
     <message>
         <source>The berth is no longer in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>El amarre ya no está en el registro.</translation>
     </message>
     <message>
         <source>%1 is already blocked from %2 to %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya está bloqueado del %2 al %3: %4</translation>
     </message>
     <message>
         <source>Booking %1 (%2, %3 to %4) holds %5 over the period: the block was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La reserva %1 (%2, del %3 al %4) ocupa %5 durante el periodo: no se ha guardado el bloqueo.</translation>
     </message>
     <message>
         <source>%1 was booked over the period meanwhile: the block was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras tanto se ha reservado %1 durante el periodo: no se ha guardado el bloqueo.</translation>
     </message>
     <message>
         <source>Berth:</source>
-        <translation type="unfinished">Amarre:</translation>
+        <translation>Amarre:</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished">Desde:</translation>
+        <translation>Desde:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished">Hasta:</translation>
+        <translation>Hasta:</translation>
     </message>
     <message>
         <source>Reason:</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo:</translation>
     </message>
     <message>
         <source>%1 blocked from %2 to %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bloqueado del %2 al %3: %4</translation>
     </message>
 </context>
 <context>
@@ -405,11 +405,11 @@ Error:%1</translation>
     </message>
     <message>
         <source>Berth &apos;%1&apos; has been booked at another desk since you removed it (1 new booking). Nothing was saved, and the berth is listed again: remove it again to delete it with its bookings, or press OK to save the other changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>El amarre &apos;%1&apos; se ha reservado en otro puesto después de que usted lo quitara (1 reserva nueva). No se ha guardado nada y el amarre vuelve a aparecer en la lista: quítelo de nuevo para eliminarlo con sus reservas, o pulse Aceptar para guardar los demás cambios.</translation>
     </message>
     <message>
         <source>Berth &apos;%1&apos; has been booked at another desk since you removed it (%2 new bookings). Nothing was saved, and the berth is listed again: remove it again to delete it with its bookings, or press OK to save the other changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>El amarre &apos;%1&apos; se ha reservado en otro puesto después de que usted lo quitara (%2 reservas nuevas). No se ha guardado nada y el amarre vuelve a aparecer en la lista: quítelo de nuevo para eliminarlo con sus reservas, o pulse Aceptar para guardar los demás cambios.</translation>
     </message>
 </context>
 <context>
@@ -669,11 +669,11 @@ Error:%1</translation>
     </message>
     <message>
         <source>1 berth was made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha creado 1 amarre en otro puesto desde que se le preguntó. No se ha eliminado nada.</translation>
     </message>
     <message>
         <source>%1 berths were made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han creado %1 amarres en otro puesto desde que se le preguntó. No se ha eliminado nada.</translation>
     </message>
 </context>
 <context>
@@ -959,11 +959,11 @@ Block the berth all the same? The bookings keep it and are marked on the booking
     </message>
     <message>
         <source>&amp;Draft (ft):</source>
-        <translation>&amp;Calado (ft):</translation>
+        <translation>Cala&amp;do (ft):</translation>
     </message>
     <message>
         <source>&amp;Draft (m):</source>
-        <translation>&amp;Calado (m):</translation>
+        <translation>Cala&amp;do (m):</translation>
     </message>
     <message>
         <source>&amp;Height (ft):</source>
@@ -1605,23 +1605,23 @@ Con las tarifas de hoy para los nuevos días y amarres: total a pagar %2.
     <name>BookingDeposit</name>
     <message>
         <source>A deposit cannot be less than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un depósito no puede ser inferior a %1.</translation>
     </message>
     <message>
         <source>The deposit cannot be more than the total payable, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El depósito no puede ser superior al total a pagar, %1.</translation>
     </message>
     <message>
         <source>The deposit cannot fall due before the day the booking was made, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El depósito no puede vencer antes del día en que se hizo la reserva, %1.</translation>
     </message>
     <message>
         <source>The deposit cannot fall due after the balance, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El depósito no puede vencer después del saldo, %1.</translation>
     </message>
     <message>
         <source>The balance cannot fall due after the arrival, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El saldo no puede vencer después de la llegada, %1.</translation>
     </message>
 </context>
 <context>
@@ -2924,19 +2924,19 @@ Con las tarifas de hoy para los nuevos días y amarres: total a pagar %2.
     <name>CalendarFiles</name>
     <message>
         <source>Not available</source>
-        <translation type="unfinished"></translation>
+        <translation>No disponible</translation>
     </message>
     <message>
         <source>The address did not give a calendar (no BEGIN:VCALENDAR at its start).</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección no ha devuelto un calendario (falta BEGIN:VCALENDAR al principio).</translation>
     </message>
     <message>
         <source>The address gave text that could not be read as a calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección ha devuelto un texto que no se puede leer como calendario.</translation>
     </message>
     <message>
         <source>The calendar has more than %1 events to come: it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El calendario tiene más de %1 eventos futuros: no se ha leído.</translation>
     </message>
 </context>
 <context>
@@ -3795,11 +3795,11 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
     <name>ContractBatch</name>
     <message>
         <source>%1 is held over the contract&apos;s days: the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está ocupado durante los días del contrato: no se ha guardado el contrato.</translation>
     </message>
     <message>
         <source>%1 would be held twice from %2 to %3 by contracts of this run: nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 quedaría ocupado dos veces del %2 al %3 por contratos de esta tanda: no se ha guardado nada.</translation>
     </message>
 </context>
 <context>
@@ -3951,194 +3951,194 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
     <name>ContractDocuments</name>
     <message>
         <source>Contract No:</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de contrato:</translation>
     </message>
     <message>
         <source>Berth(s):</source>
-        <translation type="unfinished">Amarre(s):</translation>
+        <translation>Amarre(s):</translation>
     </message>
     <message>
         <source>Boat:</source>
-        <translation type="unfinished">Barco:</translation>
+        <translation>Barco:</translation>
     </message>
     <message>
         <source>Term:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalidad:</translation>
     </message>
     <message>
         <source>First day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer día:</translation>
     </message>
     <message>
         <source>Last day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Último día:</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished">Precio</translation>
+        <translation>Precio</translation>
     </message>
     <message>
         <source>Price before tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Precio sin impuestos:</translation>
     </message>
     <message>
         <source>Tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuestos:</translation>
     </message>
     <message>
         <source>Total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total:</translation>
     </message>
     <message>
         <source>Payable in instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagadero a plazos</translation>
     </message>
     <message>
         <source>%1. due %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. vence el %2</translation>
     </message>
     <message>
         <source>invoice %1</source>
-        <translation type="unfinished"></translation>
+        <translation>factura %1</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished">Fecha:</translation>
+        <translation>Fecha:</translation>
     </message>
     <message>
         <source>CONTRACT</source>
-        <translation type="unfinished"></translation>
+        <translation>CONTRATO</translation>
     </message>
     <message>
         <source>%1 lets to %2 the berth(s) below for the days below, on the office&apos;s terms that follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cede en alquiler a %2 el amarre o los amarres indicados a continuación, para los días indicados, en las condiciones de la oficina que siguen.</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished">Notas:</translation>
+        <translation>Notas:</translation>
     </message>
     <message>
         <source>Terms</source>
-        <translation type="unfinished"></translation>
+        <translation>Condiciones</translation>
     </message>
     <message>
         <source>For the holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Por el titular</translation>
     </message>
     <message>
         <source>For %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Por %1</translation>
     </message>
     <message>
         <source>CONTRACT RENEWAL</source>
-        <translation type="unfinished"></translation>
+        <translation>RENOVACIÓN DEL CONTRATO</translation>
     </message>
     <message>
         <source>Dear %1,</source>
-        <translation type="unfinished"></translation>
+        <translation>Estimado/a %1:</translation>
     </message>
     <message>
         <source>Your contract %1 for %2 comes to its end. We are pleased to renew it from %3 to %4 at %5, payable as below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su contrato %1 (%2) llega a su fin. Nos complace renovarlo del %3 al %4 por %5, pagaderos como se indica a continuación.</translation>
     </message>
     <message>
         <source>Yours sincerely,</source>
-        <translation type="unfinished"></translation>
+        <translation>Atentamente,</translation>
     </message>
     <message>
         <source>INVOICE</source>
-        <translation type="unfinished">FACTURA</translation>
+        <translation>FACTURA</translation>
     </message>
     <message>
         <source>Invoice No:</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de factura:</translation>
     </message>
     <message>
         <source>not issued</source>
-        <translation type="unfinished"></translation>
+        <translation>no emitida</translation>
     </message>
     <message>
         <source>Instalment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo:</translation>
     </message>
     <message>
         <source>%1 of %2, due %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2, vence el %3</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Importe</translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <source>This instalment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Este plazo:</translation>
     </message>
     <message>
         <source>Contract total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total del contrato:</translation>
     </message>
     <message>
         <source>Paid so far:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagado hasta ahora:</translation>
     </message>
     <message>
         <source>Balance of the contract:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo del contrato:</translation>
     </message>
     <message>
         <source>The contract terms run to at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las condiciones del contrato tienen como máximo %1 caracteres.</translation>
     </message>
     <message>
         <source>Contract terms:</source>
-        <translation type="unfinished"></translation>
+        <translation>Condiciones del contrato:</translation>
     </message>
 </context>
 <context>
     <name>ContractEdit</name>
     <message>
         <source>Boat:</source>
-        <translation type="unfinished">Barco:</translation>
+        <translation>Barco:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>Berths:</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarres:</translation>
     </message>
     <message>
         <source>Days:</source>
-        <translation type="unfinished"></translation>
+        <translation>Días:</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">%1 a %2</translation>
+        <translation>%1 a %2</translation>
     </message>
     <message>
         <source>Term:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalidad:</translation>
     </message>
     <message>
         <source>Price before tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Precio sin impuestos:</translation>
     </message>
     <message>
         <source>Plan:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de pagos:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished">Notas:</translation>
+        <translation>Notas:</translation>
     </message>
     <message>
         <source>The contract has been cancelled: it can no longer be changed.</source>
-        <translation type="unfinished">El contrato se ha cancelado: ya no se puede cambiar.</translation>
+        <translation>El contrato se ha cancelado: ya no se puede cambiar.</translation>
     </message>
     <message>
         <source>An instalment of this contract has been invoiced, so its days stay as they are: cancel it and make a new one to change them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya se ha facturado un plazo de este contrato, así que sus días se quedan como están: cancélelo y cree uno nuevo para cambiarlos.</translation>
     </message>
 </context>
 <context>
@@ -4152,103 +4152,103 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
     <name>ContractLists</name>
     <message>
         <source>Contracts by berth type</source>
-        <translation type="unfinished">Contratos por tipo de amarre</translation>
+        <translation>Contratos por tipo de amarre</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished">Tipo de amarre</translation>
+        <translation>Tipo de amarre</translation>
     </message>
     <message>
         <source>Contract</source>
-        <translation type="unfinished">Contrato</translation>
+        <translation>Contrato</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished">Titular</translation>
+        <translation>Titular</translation>
     </message>
     <message>
         <source>Berths</source>
-        <translation type="unfinished">Amarres</translation>
+        <translation>Amarres</translation>
     </message>
     <message>
         <source>Term</source>
-        <translation type="unfinished">Modalidad</translation>
+        <translation>Modalidad</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished">Desde</translation>
+        <translation>Desde</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasta</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished">Precio</translation>
+        <translation>Precio</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished">Saldo</translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Renewals due from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Renovaciones del %1 al %2</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished">Barco</translation>
+        <translation>Barco</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished">Termina</translation>
+        <translation>Termina</translation>
     </message>
     <message>
         <source>This term</source>
-        <translation type="unfinished">Esta modalidad</translation>
+        <translation>Esta modalidad</translation>
     </message>
     <message>
         <source>Next term</source>
-        <translation type="unfinished">Siguiente modalidad</translation>
+        <translation>Siguiente modalidad</translation>
     </message>
     <message>
         <source>Instalments due to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazos que vencen hasta el %1</translation>
     </message>
     <message>
         <source>Instalment</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo</translation>
     </message>
     <message>
         <source>Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Vence</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Importe</translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <source>Invoice</source>
-        <translation type="unfinished">Factura</translation>
+        <translation>Factura</translation>
     </message>
     <message>
         <source>Owing</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendiente</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished">Estado</translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Overdue</source>
-        <translation type="unfinished">Vencido</translation>
+        <translation>Vencido</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished">Página %p de %P</translation>
+        <translation>Página %p de %P</translation>
     </message>
     <message>
         <source>Nothing to list.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay nada que listar.</translation>
     </message>
 </context>
 <context>
@@ -4302,40 +4302,41 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
     <name>ContractMeters</name>
     <message>
         <source>Billed already up to the reading of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya facturado hasta la lectura del %1.</translation>
     </message>
     <message>
         <source>Not read twice in the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha leído dos veces en el periodo.</translation>
     </message>
     <message>
         <source>No %1 tariff is in force on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna tarifa de %1 vigente el %2.</translation>
     </message>
     <message>
         <source>Nothing used in the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha consumido nada en el periodo.</translation>
     </message>
     <message>
         <source>%1 meter %2, berth %3:
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Contador %2 (%1), amarre %3:
+%4</translation>
     </message>
     <message>
         <source>Contract %1 was cancelled meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras tanto se ha cancelado el contrato %1.</translation>
     </message>
     <message>
         <source>Choose the first and the last day of the period to bill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el primer y el último día del periodo que desea facturar.</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished">El periodo termina antes de empezar.</translation>
+        <translation>El periodo termina antes de empezar.</translation>
     </message>
     <message>
         <source>A period billed at once is at most %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un periodo facturado de una vez tiene como máximo %1 días.</translation>
     </message>
 </context>
 <context>
@@ -4497,165 +4498,165 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
     <name>ContractPlan</name>
     <message>
         <source>A plan needs at least one instalment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un plan de pagos necesita al menos un plazo.</translation>
     </message>
     <message>
         <source>A plan has at most %1 instalments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un plan de pagos tiene como máximo %1 plazos.</translation>
     </message>
     <message>
         <source>Instalment %1 needs the date it falls due.</source>
-        <translation type="unfinished"></translation>
+        <translation>El plazo %1 necesita la fecha de vencimiento.</translation>
     </message>
     <message>
         <source>Instalment %1 falls due after the contract ends, on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El plazo %1 vence después de que termine el contrato, el %2.</translation>
     </message>
     <message>
         <source>Instalment %1 must be an amount of whole pence, not below %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El plazo %1 debe ser un importe en céntimos enteros, no inferior a %2.</translation>
     </message>
     <message>
         <source>The instalments add up to %1, not the contract&apos;s %2: %3 %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los plazos suman %1, no los %2 del contrato: %3 %4.</translation>
     </message>
     <message>
         <source>add</source>
-        <translation type="unfinished"></translation>
+        <translation>añada</translation>
     </message>
     <message>
         <source>take off</source>
-        <translation type="unfinished"></translation>
+        <translation>reste</translation>
     </message>
     <message>
         <source>Invoices of %1 were issued on this contract already: its total cannot go below them (%2). Record a refund or a correction instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya se han emitido facturas por %1 de este contrato: su total no puede quedar por debajo de ellas (%2). Registre una devolución o una corrección.</translation>
     </message>
 </context>
 <context>
     <name>ContractRenewals</name>
     <message>
         <source>No term price covers %1 from %2 to %3: type the price, or add it in Terms and prices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún precio de modalidad cubre %1 del %2 al %3: escriba el precio o añádalo en Modalidades y precios.</translation>
     </message>
     <message>
         <source>The renewal price of contract %1 (%2) must be from %3 to %4 in whole pence: nothing was renewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El precio de renovación del contrato %1 (%2) debe estar entre %3 y %4 en céntimos enteros: no se ha renovado nada.</translation>
     </message>
     <message>
         <source>Contract %1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrato %1 (%2): %3</translation>
     </message>
     <message>
         <source>Contract %1 (%2) was renewed, cancelled or changed at another desk meanwhile: nothing was renewed. Read the list again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El contrato %1 (%2) se ha renovado, cancelado o cambiado en otro puesto mientras tanto: no se ha renovado nada. Vuelva a leer la lista.</translation>
     </message>
     <message>
         <source>Contract %1 (%2) could not be renewed, so nothing was: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>El contrato %1 (%2) no se ha podido renovar, así que no se ha renovado nada: %3</translation>
     </message>
 </context>
 <context>
     <name>ContractStore</name>
     <message>
         <source>The holder is no longer in the customer list.</source>
-        <translation type="unfinished"></translation>
+        <translation>El titular ya no está en la lista de clientes.</translation>
     </message>
     <message>
         <source>A berth of the contract is no longer in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un amarre del contrato ya no está en el registro.</translation>
     </message>
     <message>
         <source>%1 is not in use: make it active in the berth register first.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no está en uso: actívelo primero en el registro de amarres.</translation>
     </message>
     <message>
         <source>%1 is booked from %2 to %3 (booking %4, %5): the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está reservado del %2 al %3 (reserva %4, %5): no se ha guardado el contrato.</translation>
     </message>
     <message>
         <source>%1 is blocked from %2 to %3 (%4): the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está bloqueado del %2 al %3 (%4): no se ha guardado el contrato.</translation>
     </message>
     <message>
         <source>%1 is held by contract %2 (%3) from %4 to %5: the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está ocupado por el contrato %2 (%3) del %4 al %5: no se ha guardado el contrato.</translation>
     </message>
     <message>
         <source>Another desk removed this contract meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro puesto ha eliminado este contrato mientras tanto.</translation>
     </message>
     <message>
         <source>The contract has no instalment %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El contrato no tiene plazo %1.</translation>
     </message>
     <message>
         <source>Please choose the holder.</source>
-        <translation type="unfinished">Elija el titular.</translation>
+        <translation>Elija el titular.</translation>
     </message>
     <message>
         <source>Please choose the berth the contract holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el amarre que ocupa el contrato.</translation>
     </message>
     <message>
         <source>A berth is chosen twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha elegido un amarre dos veces.</translation>
     </message>
     <message>
         <source>Please give the contract&apos;s first and last days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique el primer y el último día del contrato.</translation>
     </message>
     <message>
         <source>The contract ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>El contrato termina antes de empezar.</translation>
     </message>
     <message>
         <source>A contract must lie between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un contrato debe estar entre el %1 y el %2.</translation>
     </message>
     <message>
         <source>A contract runs for at most %1 days: make a new one for what follows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un contrato dura como máximo %1 días: cree uno nuevo para lo que sigue.</translation>
     </message>
     <message>
         <source>The price must be from %1 to %2 in whole pence.</source>
-        <translation type="unfinished"></translation>
+        <translation>El precio debe estar entre %1 y %2 en céntimos enteros.</translation>
     </message>
     <message>
         <source>The notes run to at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las notas tienen como máximo %1 caracteres.</translation>
     </message>
     <message>
         <source>%1 was booked over the contract&apos;s days meanwhile: the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras tanto se ha reservado %1 durante los días del contrato: no se ha guardado el contrato.</translation>
     </message>
     <message>
         <source>The contract has already been cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>El contrato ya se ha cancelado.</translation>
     </message>
     <message>
         <source>The contract has been cancelled: its instalments are not invoiced.</source>
-        <translation type="unfinished"></translation>
+        <translation>El contrato se ha cancelado: sus plazos no se facturan.</translation>
     </message>
     <message>
         <source>The contract has been cancelled: only a refund or a correction can be recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>El contrato se ha cancelado: solo se puede registrar una devolución o una corrección.</translation>
     </message>
     <message>
         <source>This customer holds a contract, kept for the accounts even once cancelled, so the customer cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este cliente es titular de un contrato, que se conserva para la contabilidad aunque se cancele, así que no se puede eliminar al cliente.</translation>
     </message>
     <message>
         <source>This berth is let under a contract, kept for the accounts even once cancelled or ended, so the berth cannot be deleted. Make it inactive instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este amarre está alquilado mediante un contrato, que se conserva para la contabilidad aunque se cancele o termine, así que no se puede eliminar el amarre. Desactívelo en su lugar.</translation>
     </message>
     <message>
         <source>A berth of this owner is let under a contract, kept for the accounts even once cancelled or ended, so the owner cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un amarre de este propietario está alquilado mediante un contrato, que se conserva para la contabilidad aunque se cancele o termine, así que no se puede eliminar al propietario.</translation>
     </message>
     <message>
         <source>Contract %1: %2, %3 from %4 to %5, %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrato %1: %2, %3 del %4 al %5, %6</translation>
     </message>
 </context>
 <context>
@@ -4903,7 +4904,7 @@ No conserva el contrato.</translation>
     </message>
     <message>
         <source>Document lan&amp;guage:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma de los documentos:</translation>
     </message>
 </context>
 <context>
@@ -5141,11 +5142,11 @@ No conserva el contrato.</translation>
     </message>
     <message>
         <source>1 booking was made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha hecho 1 reserva en otro puesto desde que se le preguntó. No se ha eliminado nada.</translation>
     </message>
     <message>
         <source>%1 bookings were made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han hecho %1 reservas en otro puesto desde que se le preguntó. No se ha eliminado nada.</translation>
     </message>
 </context>
 <context>
@@ -5159,42 +5160,42 @@ No conserva el contrato.</translation>
     <name>DocumentLanguage</name>
     <message>
         <source>There is no language with the code &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún idioma con el código &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The office&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma de la oficina</translation>
     </message>
 </context>
 <context>
     <name>DocumentLanguageDialog</name>
     <message>
         <source>Document language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de los documentos</translation>
     </message>
     <message>
         <source>Confirmations, invoices, reminders and e-mails go out in this language to customers who have none of their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las confirmaciones, facturas, recordatorios y correos electrónicos se envían en este idioma a los clientes que no tienen uno propio.</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">&amp;Guardar</translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Document lan&amp;guage...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma de los documentos...</translation>
     </message>
     <message>
         <source>Document language: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de los documentos: %1</translation>
     </message>
 </context>
 <context>
@@ -5334,76 +5335,76 @@ No conserva el contrato.</translation>
     <name>FeedFetch</name>
     <message>
         <source>&quot;%1&quot; is not a calendar address: it should start with https://, http:// or webcal://.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una dirección de calendario: debe empezar por https://, http:// o webcal://.</translation>
     </message>
     <message>
         <source>The calendar could not be fetched: the transfer library did not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido descargar el calendario: la biblioteca de transferencia no se ha iniciado.</translation>
     </message>
     <message>
         <source>The calendar is larger than %1 kB: it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El calendario ocupa más de %1 kB: no se ha leído.</translation>
     </message>
     <message>
         <source>The address redirects more than %1 times: it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección redirige más de %1 veces: no se ha leído.</translation>
     </message>
     <message>
         <source>The server did not answer within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor no ha respondido en %1 segundos.</translation>
     </message>
     <message>
         <source>The calendar could not be fetched: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido descargar el calendario: %1</translation>
     </message>
     <message>
         <source>The server answered %1 instead of the calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor ha respondido %1 en lugar del calendario.</translation>
     </message>
 </context>
 <context>
     <name>FeedPublisher</name>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir %1: %2</translation>
     </message>
     <message>
         <source>The folder %1 could not be made.</source>
-        <translation type="unfinished">No se ha podido crear la carpeta %1.</translation>
+        <translation>No se ha podido crear la carpeta %1.</translation>
     </message>
 </context>
 <context>
     <name>FeedReader</name>
     <message>
         <source>The calendar was read but its blocks could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El calendario se ha leído, pero sus bloqueos no se han podido guardar: %1</translation>
     </message>
     <message>
         <source>%1: %2 blocks added, %3 moved, %4 released</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 bloqueos añadidos, %3 movidos, %4 liberados</translation>
     </message>
     <message>
         <source>; over booking %1 (%2) from %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>; sobre la reserva %1 (%2) del %3 al %4</translation>
     </message>
 </context>
 <context>
     <name>FeedStore</name>
     <message>
         <source>The address may be at most %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección puede tener como máximo %1 caracteres.</translation>
     </message>
     <message>
         <source>Please choose the berth whose calendar this is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el amarre al que pertenece este calendario.</translation>
     </message>
     <message>
         <source>%1 already reads this calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya lee este calendario.</translation>
     </message>
     <message>
         <source>Booked elsewhere (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservado en otro sitio (%1)</translation>
     </message>
 </context>
 <context>
@@ -5825,19 +5826,19 @@ Sí conserva lo del otro puesto, No guarda lo suyo encima, Cancelar vuelve a la 
     <name>HolderCredits</name>
     <message>
         <source>The holder&apos;s share is a percentage from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La participación del titular es un porcentaje de 0 a %1.</translation>
     </message>
     <message>
         <source>Enter the company&apos;s details before setting the holder&apos;s share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca los datos de la empresa antes de fijar la participación del titular.</translation>
     </message>
     <message>
         <source>Share of the hire of booking %1 while away</source>
-        <translation type="unfinished"></translation>
+        <translation>Participación en el alquiler de la reserva %1 durante la ausencia</translation>
     </message>
     <message>
         <source>Enter a period that ends on or after its first day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un periodo que termine el mismo día en que empieza o después.</translation>
     </message>
 </context>
 <context>
@@ -5933,43 +5934,43 @@ Sí conserva lo del otro puesto, No guarda lo suyo encima, Cancelar vuelve a la 
     <name>ImapMailbox</name>
     <message>
         <source>The folder name &quot;%1&quot; may hold letters, digits, spaces and . _ / - only.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de carpeta &quot;%1&quot; solo puede contener letras, cifras, espacios y los caracteres . _ / y -.</translation>
     </message>
     <message>
         <source>The mailbox could not be read: the transfer library did not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer el buzón: la biblioteca de transferencia no se ha iniciado.</translation>
     </message>
     <message>
         <source>The message is larger than %1 KB.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje ocupa más de %1 KB.</translation>
     </message>
     <message>
         <source>The mail server %1 could not be found.</source>
-        <translation type="unfinished">No se ha encontrado el servidor de correo %1.</translation>
+        <translation>No se ha encontrado el servidor de correo %1.</translation>
     </message>
     <message>
         <source>The mail server %1 did not answer on port %2.</source>
-        <translation type="unfinished">El servidor de correo %1 no ha respondido en el puerto %2.</translation>
+        <translation>El servidor de correo %1 no ha respondido en el puerto %2.</translation>
     </message>
     <message>
         <source>The mail server refused the user name or password: %1</source>
-        <translation type="unfinished">El servidor de correo ha rechazado el nombre de usuario o la contraseña: %1</translation>
+        <translation>El servidor de correo ha rechazado el nombre de usuario o la contraseña: %1</translation>
     </message>
     <message>
         <source>The mail server does not offer a secure connection (STARTTLS): %1</source>
-        <translation type="unfinished">El servidor de correo no ofrece una conexión segura (STARTTLS): %1</translation>
+        <translation>El servidor de correo no ofrece una conexión segura (STARTTLS): %1</translation>
     </message>
     <message>
         <source>The mail server did not answer within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de correo no ha respondido en %1 segundos.</translation>
     </message>
     <message>
         <source>The mailbox could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer el buzón: %1</translation>
     </message>
     <message>
         <source>The mail server did not give the size of message %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de correo no ha indicado el tamaño del mensaje %1.</translation>
     </message>
 </context>
 <context>
@@ -6172,7 +6173,7 @@ Sí conserva lo del otro puesto, No guarda lo suyo encima, Cancelar vuelve a la 
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
 </context>
 <context>
@@ -6435,7 +6436,7 @@ Sí conserva lo del otro puesto, No guarda lo suyo encima, Cancelar vuelve a la 
     </message>
     <message>
         <source>&quot;%1&quot; is not a language documents are written in.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un idioma en el que se escriban documentos.</translation>
     </message>
 </context>
 <context>
@@ -7077,11 +7078,11 @@ Los marcadores son: %2</translation>
     </message>
     <message>
         <source>Booking request declined</source>
-        <translation type="unfinished"></translation>
+        <translation>Solicitud de reserva rechazada</translation>
     </message>
     <message>
         <source>Your booking request at {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Su solicitud de reserva en {Company}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -7092,11 +7093,18 @@ If other dates would suit you, just reply to this message or call us on {Company
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Estimado/a {CustomerName}:
+
+Gracias por su solicitud para el periodo del {Arrival} al {Departure}. Lamentamos no disponer de ningún amarre para usted en esas fechas.
+
+Si le convienen otras fechas, basta con responder a este mensaje o llamarnos al {CompanyPhone}.
+
+Un cordial saludo,
+{Company}</translation>
     </message>
     <message>
         <source>There is no language with the code &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún idioma con el código &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -7167,7 +7175,7 @@ Kind regards,
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idi&amp;oma:</translation>
     </message>
 </context>
 <context>
@@ -7525,7 +7533,7 @@ Kind regards,
     </message>
     <message>
         <source>Re&amp;quests...</source>
-        <translation type="unfinished"></translation>
+        <translation>Solici&amp;tudes...</translation>
     </message>
 </context>
 <context>
@@ -7641,67 +7649,67 @@ La base de datos tal como está ahora se conserva como %4 y se puede restaurar d
     </message>
     <message>
         <source>%1 use by berth and month, %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: consumo por amarre y mes, del %2 al %3</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished">Amarre</translation>
+        <translation>Amarre</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished">Mes</translation>
+        <translation>Mes</translation>
     </message>
     <message>
         <source>Use (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo (%1)</translation>
     </message>
     <message>
         <source>Meter</source>
-        <translation type="unfinished">Contador</translation>
+        <translation>Contador</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished">Tipo</translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Last read</source>
-        <translation type="unfinished">Última lectura</translation>
+        <translation>Última lectura</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Días</translation>
     </message>
     <message>
         <source>never read</source>
-        <translation type="unfinished"></translation>
+        <translation>nunca leído</translation>
     </message>
     <message>
         <source>Readings flagged, %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecturas señaladas, del %1 al %2</translation>
     </message>
     <message>
         <source>Read on</source>
-        <translation type="unfinished">Leído el</translation>
+        <translation>Leído el</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished">Lectura</translation>
+        <translation>Lectura</translation>
     </message>
     <message>
         <source>Why</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo</translation>
     </message>
     <message>
         <source>over three times the usual</source>
-        <translation type="unfinished"></translation>
+        <translation>más del triple de lo habitual</translation>
     </message>
     <message>
         <source>rolled over</source>
-        <translation type="unfinished">vuelta a cero</translation>
+        <translation>vuelta a cero</translation>
     </message>
     <message>
         <source>corrected from %1</source>
-        <translation type="unfinished">corregida desde %1</translation>
+        <translation>corregida desde %1</translation>
     </message>
 </context>
 <context>
@@ -8595,11 +8603,11 @@ Marque los que no vendrán y luego márquelos como no presentados:</translation>
     <name>PdfPages</name>
     <message>
         <source>The PDF could not be divided into letters: it is not laid out as expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido dividir el PDF en cartas: no tiene la disposición esperada.</translation>
     </message>
     <message>
         <source>Pages %1 to %2 are not in the PDF of %3 pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las páginas %1 a %2 no están en el PDF de %3 páginas.</translation>
     </message>
 </context>
 <context>
@@ -8754,7 +8762,7 @@ Marque los que no vendrán y luego márquelos como no presentados:</translation>
     </message>
     <message>
         <source>Document language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de los documentos:</translation>
     </message>
 </context>
 <context>
@@ -9289,11 +9297,11 @@ Marque los que no vendrán y luego márquelos como no presentados:</translation>
     </message>
     <message>
         <source>The language is applied at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma se aplica en el próximo inicio.</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma:</translation>
     </message>
 </context>
 <context>
@@ -9878,404 +9886,406 @@ No vuelve a la lista.</numerusform>
     <name>RequestActions</name>
     <message>
         <source>length %1</source>
-        <translation type="unfinished"></translation>
+        <translation>eslora %1</translation>
     </message>
     <message>
         <source>beam %1</source>
-        <translation type="unfinished"></translation>
+        <translation>manga %1</translation>
     </message>
     <message>
         <source>draft %1</source>
-        <translation type="unfinished"></translation>
+        <translation>calado %1</translation>
     </message>
     <message>
         <source>from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>del %1 al %2</translation>
     </message>
     <message>
         <source>No free berth fits a boat of %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún amarre libre admite un barco de %1 %2.</translation>
     </message>
     <message>
         <source>No berth is free %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún amarre libre %1.</translation>
     </message>
     <message>
         <source>From the booking request received %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De la solicitud de reserva recibida el %1.</translation>
     </message>
     <message>
         <source>Boat of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Barco de %1</translation>
     </message>
     <message>
         <source>The request has no e-mail address to answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La solicitud no tiene ninguna dirección de correo electrónico a la que responder: %1</translation>
     </message>
 </context>
 <context>
     <name>RequestMailboxPanel</name>
     <message>
         <source>empty: no requests are read</source>
-        <translation type="unfinished"></translation>
+        <translation>vacío: no se leen solicitudes</translation>
     </message>
     <message>
         <source>None (inside the office only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna (solo dentro de la oficina)</translation>
     </message>
     <message>
         <source>STARTTLS</source>
-        <translation type="unfinished"></translation>
+        <translation>STARTTLS</translation>
     </message>
     <message>
         <source>TLS (imaps)</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS (imaps)</translation>
     </message>
     <message>
         <source>Take the server&apos;s own &amp;certificate unchecked</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar el certi&amp;ficado propio del servidor sin comprobarlo</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">&amp;Guardar</translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Mail ser&amp;ver:</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor de c&amp;orreo:</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished">&amp;Puerto:</translation>
+        <translation>&amp;Puerto:</translation>
     </message>
     <message>
         <source>Securit&amp;y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Segur&amp;idad:</translation>
     </message>
     <message>
         <source>&amp;User:</source>
-        <translation type="unfinished">&amp;Usuario:</translation>
+        <translation>&amp;Usuario:</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation type="unfinished">C&amp;ontraseña:</translation>
+        <translation>Co&amp;ntraseña:</translation>
     </message>
     <message>
         <source>&amp;Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carp&amp;eta:</translation>
     </message>
     <message>
         <source>Read every (&amp;minutes):</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer cada (&amp;minutos):</translation>
     </message>
     <message>
         <source>A hold las&amp;ts (hours):</source>
-        <translation type="unfinished"></translation>
+        <translation>Una retención &amp;dura (horas):</translation>
     </message>
     <message>
         <source>The mailbox settings were not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha guardado la configuración del buzón.
+%1</translation>
     </message>
     <message>
         <source>Requests</source>
-        <translation type="unfinished"></translation>
+        <translation>Solicitudes</translation>
     </message>
 </context>
 <context>
     <name>RequestMessage</name>
     <message>
         <source>This message is not a booking request from the web page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este mensaje no es una solicitud de reserva de la página web.</translation>
     </message>
     <message>
         <source>The departure is not after the arrival.</source>
-        <translation type="unfinished">La salida no es posterior a la llegada.</translation>
+        <translation>La salida no es posterior a la llegada.</translation>
     </message>
     <message>
         <source>The dates cannot be read as days, months and years: enter them from the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las fechas no se pueden leer como días, meses y años: introdúzcalas a partir del mensaje.</translation>
     </message>
     <message>
         <source>The dates are written in another style: enter them from the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las fechas están escritas en otro formato: introdúzcalas a partir del mensaje.</translation>
     </message>
     <message>
         <source>The request gives no dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>La solicitud no indica fechas.</translation>
     </message>
     <message>
         <source>The request gives no name.</source>
-        <translation type="unfinished"></translation>
+        <translation>La solicitud no indica ningún nombre.</translation>
     </message>
     <message>
         <source>The request gives no e-mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>La solicitud no indica ninguna dirección de correo electrónico.</translation>
     </message>
     <message>
         <source>The e-mail address &quot;%1&quot; cannot be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir a la dirección de correo electrónico &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>the length &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la eslora &quot;%1&quot;</translation>
     </message>
     <message>
         <source>the beam &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la manga &quot;%1&quot;</translation>
     </message>
     <message>
         <source>the draft &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>el calado &quot;%1&quot;</translation>
     </message>
     <message>
         <source>The boat&apos;s size cannot be read (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden leer las medidas del barco (%1).</translation>
     </message>
     <message>
         <source>The message is %1 KB, too large to read here: read it in the mailbox.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje ocupa %1 KB, demasiado para leerlo aquí: léalo en el buzón.</translation>
     </message>
 </context>
 <context>
     <name>RequestSettings</name>
     <message>
         <source>The mailbox is read every 1 to %1 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>El intervalo de lectura del buzón es de 1 a %1 minutos.</translation>
     </message>
     <message>
         <source>A hold lasts 1 to %1 hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una retención dura de 1 a %1 horas.</translation>
     </message>
     <message>
         <source>The user name must be one line of at most 200 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de usuario debe ser una sola línea de 200 caracteres como máximo.</translation>
     </message>
 </context>
 <context>
     <name>RequestStore</name>
     <message>
         <source>%1 declined this request at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rechazó esta solicitud el %2.</translation>
     </message>
     <message>
         <source>This request was booked by %1 at %2 (booking %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta solicitud la reservó %1 el %2 (reserva %3).</translation>
     </message>
     <message>
         <source>%1 accepted this request at %2 and is booking it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aceptó esta solicitud el %2 y la está reservando.</translation>
     </message>
     <message>
         <source>The request changed meanwhile: look at it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La solicitud ha cambiado mientras tanto: revísela de nuevo.</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva</translation>
     </message>
     <message>
         <source>To check</source>
-        <translation type="unfinished"></translation>
+        <translation>Por revisar</translation>
     </message>
     <message>
         <source>Booked</source>
-        <translation type="unfinished">Reservado</translation>
+        <translation>Reservada</translation>
     </message>
     <message>
         <source>Held</source>
-        <translation type="unfinished"></translation>
+        <translation>Retenida</translation>
     </message>
     <message>
         <source>Accepted</source>
-        <translation type="unfinished">Aceptado</translation>
+        <translation>Aceptada</translation>
     </message>
     <message>
         <source>Declined</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechazada</translation>
     </message>
     <message>
         <source>Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Caducada</translation>
     </message>
     <message>
         <source>The request is no longer there.</source>
-        <translation type="unfinished"></translation>
+        <translation>La solicitud ya no existe.</translation>
     </message>
     <message>
         <source>The request has no dates to hold a berth for: book it through the wizard instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>La solicitud no tiene fechas para las que retener un amarre: resérvela con el asistente.</translation>
     </message>
     <message>
         <source>The request holds %1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>La solicitud ya retiene %1.</translation>
     </message>
     <message>
         <source>A hold must end after now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una retención debe terminar después de ahora.</translation>
     </message>
     <message>
         <source>Held for %1 until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Retenido para %1 hasta el %2</translation>
     </message>
     <message>
         <source>Request from %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Solicitud de %1 (%2)</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">%1 a %2</translation>
+        <translation>del %1 al %2</translation>
     </message>
 </context>
 <context>
     <name>RequestsWindow</name>
     <message>
         <source>Received</source>
-        <translation type="unfinished">Cobrado</translation>
+        <translation>Recibida</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nombre</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo</translation>
     </message>
     <message>
         <source>Arrival</source>
-        <translation type="unfinished">Llegada</translation>
+        <translation>Llegada</translation>
     </message>
     <message>
         <source>Departure</source>
-        <translation type="unfinished">Salida</translation>
+        <translation>Salida</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished">Barco</translation>
+        <translation>Barco</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished">Estado</translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Show answ&amp;ered requests too</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar también las ya &amp;contestadas</translation>
     </message>
     <message>
         <source>&amp;Accept...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar...</translation>
     </message>
     <message>
         <source>&amp;Hold...</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;tener...</translation>
     </message>
     <message>
         <source>&amp;Decline...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechazar...</translation>
     </message>
     <message>
         <source>&amp;Read now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leer ahora</translation>
     </message>
     <message>
         <source>Re&amp;quests</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Solicitudes</translation>
     </message>
     <message>
         <source>Mai&amp;lbox</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buzón</translation>
     </message>
     <message>
         <source>Booking Requests</source>
-        <translation type="unfinished"></translation>
+        <translation>Solicitudes de reserva</translation>
     </message>
     <message>
         <source>The requests could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido leer las solicitudes: %1</translation>
     </message>
     <message>
         <source>To check: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Por revisar: %1</translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre: %1</translation>
     </message>
     <message>
         <source>E-mail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo electrónico: %1</translation>
     </message>
     <message>
         <source>Phone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Teléfono: %1</translation>
     </message>
     <message>
         <source>Dates: %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechas: del %1 al %2</translation>
     </message>
     <message>
         <source>Boat (length × beam × draft): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Barco (eslora × manga × calado): %1</translation>
     </message>
     <message>
         <source>Berth type: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de amarre: %1</translation>
     </message>
     <message>
         <source>Comments: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentarios: %1</translation>
     </message>
     <message>
         <source>Holds %1 until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Retiene %1 hasta el %2</translation>
     </message>
     <message>
         <source>%1 by %2 at %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 por %2 el %3</translation>
     </message>
     <message>
         <source>The message:</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje:</translation>
     </message>
     <message>
         <source>%1
 Open the booking wizard all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+¿Abrir de todos modos el asistente de reservas?</translation>
     </message>
     <message>
         <source>Accepted by %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptada por %1: %2</translation>
     </message>
     <message>
         <source>No free berth fits this request over its dates: there is nothing to hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún amarre libre se ajusta a esta solicitud en sus fechas: no hay nada que retener.</translation>
     </message>
     <message>
         <source>Hold which berth for %1 hours?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué amarre desea retener durante %1 horas?</translation>
     </message>
     <message>
         <source>%1 held for %2 hours: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 retenido durante %2 horas: %3</translation>
     </message>
     <message>
         <source>Decline the request</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechazar la solicitud</translation>
     </message>
     <message>
         <source>&amp;Decline and send the reply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechazar y enviar la respuesta</translation>
     </message>
     <message>
         <source>&amp;Keep the request</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conservar la solicitud</translation>
     </message>
     <message>
         <source>To %1 &lt;%2&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Para %1 &lt;%2&gt;</translation>
     </message>
     <message>
         <source>Declined by %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechazada por %1: %2</translation>
     </message>
 </context>
 <context>
@@ -10538,7 +10548,7 @@ Open the booking wizard all the same?</source>
     </message>
     <message>
         <source>Only the database&apos;s owner, the office&apos;s role, may restore or compact it on a server, and this desk&apos;s address signs in as %1. Please do it at a desk whose address (and password file) name the office&apos;s role.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo el propietario de la base de datos, el rol de la oficina, puede restaurarla o compactarla en un servidor, y la dirección de este puesto inicia sesión como %1. Hágalo en un puesto cuya dirección (y archivo de contraseñas) indique el rol de la oficina.</translation>
     </message>
 </context>
 <context>
@@ -10557,15 +10567,15 @@ Open the booking wizard all the same?</source>
     </message>
     <message>
         <source>The server did not let your user do this: your role may not (a manager may approve it at this desk), or an administrator has changed or removed your user at another desk. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor no ha permitido a su usuario hacer esto: su rol no puede hacerlo (un responsable puede aprobarlo en este puesto), o un administrador ha cambiado o eliminado su usuario en otro puesto. No se ha cambiado nada.</translation>
     </message>
     <message>
         <source>The server no longer lets your user in: an administrator has removed or deactivated it, or given it a new password, at another desk. Please sign in again (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor ya no admite a su usuario: un administrador lo ha eliminado o desactivado, o le ha dado una nueva contraseña, en otro puesto. Vuelva a iniciar sesión (Archivo, Cambiar de usuario).</translation>
     </message>
     <message>
         <source>The server said: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor ha respondido: %1</translation>
     </message>
 </context>
 <context>
@@ -10596,7 +10606,7 @@ Open the booking wizard all the same?</source>
     </message>
     <message>
         <source>This server has no sign-in role: the office&apos;s role could not make roles when the database was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este servidor no tiene rol de inicio de sesión: el rol de la oficina no pudo crear roles cuando se creó la base de datos.</translation>
     </message>
 </context>
 <context>
@@ -10937,31 +10947,31 @@ Sí: el contador ha pasado de %4 y ha empezado de nuevo desde cero. No: la lectu
     <name>TermPricing</name>
     <message>
         <source>A term needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una modalidad necesita un nombre.</translation>
     </message>
     <message>
         <source>The term &quot;%1&quot; needs its first and last days.</source>
-        <translation type="unfinished"></translation>
+        <translation>La modalidad &quot;%1&quot; necesita su primer y su último día.</translation>
     </message>
     <message>
         <source>The term &quot;%1&quot; ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>La modalidad &quot;%1&quot; termina antes de empezar.</translation>
     </message>
     <message>
         <source>The term &quot;%1&quot; comes every year, so it cannot be longer than a year.</source>
-        <translation type="unfinished"></translation>
+        <translation>La modalidad &quot;%1&quot; se repite cada año, así que no puede durar más de un año.</translation>
     </message>
     <message>
         <source>A term&apos;s price is for a berth type or for one berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>El precio de una modalidad es para un tipo de amarre o para un solo amarre.</translation>
     </message>
     <message>
         <source>A term&apos;s price must be from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El precio de una modalidad debe estar entre %1 y %2.</translation>
     </message>
     <message>
         <source>A term&apos;s price needs the date it takes effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>El precio de una modalidad necesita la fecha desde la que se aplica.</translation>
     </message>
 </context>
 <context>
@@ -11303,19 +11313,19 @@ Sí: el contador ha pasado de %4 y ha empezado de nuevo desde cero. No: la lectu
     </message>
     <message>
         <source>Sign-in Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Rol de inicio de sesión</translation>
     </message>
     <message>
         <source>Desks may start as the server&apos;s sign-in role, zem_signin, instead of the office&apos;s role: it reads only what a sign-in needs, and each user then works as their own login. Type its new password, and put it in each desk&apos;s password file (.pgpass) in place of the office&apos;s. Leave both boxes empty to stop desks from starting that way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los puestos pueden iniciarse con el rol de inicio de sesión del servidor, zem_signin, en lugar del rol de la oficina: solo lee lo que necesita un inicio de sesión, y después cada usuario trabaja con su propio usuario del servidor. Escriba su nueva contraseña y póngala en el archivo de contraseñas de cada puesto (.pgpass) en lugar de la de la oficina. Deje ambos cuadros vacíos para que los puestos dejen de iniciarse así.</translation>
     </message>
     <message>
         <source>zem_signin: desks may no longer start with it</source>
-        <translation type="unfinished"></translation>
+        <translation>zem_signin: los puestos ya no pueden iniciarse con él</translation>
     </message>
     <message>
         <source>zem_signin: new password</source>
-        <translation type="unfinished"></translation>
+        <translation>zem_signin: nueva contraseña</translation>
     </message>
 </context>
 <context>
@@ -11414,7 +11424,7 @@ Sí: el contador ha pasado de %4 y ha empezado de nuevo desde cero. No: la lectu
     </message>
     <message>
         <source>Si&amp;gn-in Role...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rol de i&amp;nicio de sesión...</translation>
     </message>
 </context>
 <context>
@@ -11751,115 +11761,115 @@ Sí: el contador ha pasado de %4 y ha empezado de nuevo desde cero. No: la lectu
     </message>
     <message>
         <source>Online Booking Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulario de reserva en línea</translation>
     </message>
     <message>
         <source>Thank you for your booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracias por su reserva</translation>
     </message>
     <message>
         <source>Go Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver</translation>
     </message>
     <message>
         <source>Please complete the form below to make an online booking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellene el siguiente formulario para hacer una reserva en línea.</translation>
     </message>
     <message>
         <source>Arrival date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de llegada:</translation>
     </message>
     <message>
         <source>Arrival day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de llegada</translation>
     </message>
     <message>
         <source>Arrival month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes de llegada</translation>
     </message>
     <message>
         <source>Arrival year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año de llegada</translation>
     </message>
     <message>
         <source>Departure date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de salida:</translation>
     </message>
     <message>
         <source>Departure day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de salida</translation>
     </message>
     <message>
         <source>Departure month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes de salida</translation>
     </message>
     <message>
         <source>Departure year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año de salida</translation>
     </message>
     <message>
         <source>Your name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Su nombre:</translation>
     </message>
     <message>
         <source>Your email address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Su dirección de correo electrónico:</translation>
     </message>
     <message>
         <source>Any comments?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Algún comentario?</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>What is free</source>
-        <translation type="unfinished"></translation>
+        <translation>Disponibilidad</translation>
     </message>
     <message>
         <source>Choose your dates above and give your boat&apos;s size to see which kinds of berth are free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija arriba sus fechas e indique las medidas de su barco para ver qué tipos de amarre están libres.</translation>
     </message>
     <message>
         <source>Length (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Eslora (m):</translation>
     </message>
     <message>
         <source>Beam (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Manga (m):</translation>
     </message>
     <message>
         <source>Draft (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Calado (m):</translation>
     </message>
     <message>
         <source>Choose an arrival before the departure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una llegada anterior a la salida.</translation>
     </message>
     <message>
         <source>We show what is free up to </source>
-        <translation type="unfinished"></translation>
+        <translation>Mostramos la disponibilidad hasta el </translation>
     </message>
     <message>
         <source>: send the form and we will look.</source>
-        <translation type="unfinished"></translation>
+        <translation>: envíe el formulario y lo consultaremos.</translation>
     </message>
     <message>
         <source>Free for those nights: </source>
-        <translation type="unfinished"></translation>
+        <translation>Libre para esas noches: </translation>
     </message>
     <message>
         <source>. Send the form to ask for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>. Envíe el formulario para solicitarlo.</translation>
     </message>
     <message>
         <source>Nothing free fits those nights and that boat: send the form and we will look.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún amarre libre se ajusta a esas noches y a ese barco: envíe el formulario y lo consultaremos.</translation>
     </message>
 </context>
 <context>
