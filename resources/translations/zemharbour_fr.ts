@@ -163,51 +163,51 @@
     <name>AwayPeriods</name>
     <message>
         <source>Another desk removed this contract meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre poste a supprimé ce contrat entre-temps.</translation>
     </message>
     <message>
         <source>Enter the first day away and the day back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le premier jour d&apos;absence et le jour du retour.</translation>
     </message>
     <message>
         <source>The day back must come after the first day away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jour du retour doit suivre le premier jour d&apos;absence.</translation>
     </message>
     <message>
         <source>The absence must lie within the contract&apos;s term, %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;absence doit se situer dans la durée du contrat, du %1 au %2.</translation>
     </message>
     <message>
         <source>The note is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>La note dépasse %1 caractères.</translation>
     </message>
     <message>
         <source>The contract has been cancelled: its berths are no longer held.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrat a été résilié : ses anneaux ne sont plus réservés.</translation>
     </message>
     <message>
         <source>The holder is already away from %1 to %2: change that absence instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le titulaire est déjà absent du %1 au %2 : modifiez plutôt cette absence.</translation>
     </message>
     <message>
         <source>Another desk removed this absence meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre poste a supprimé cette absence entre-temps.</translation>
     </message>
     <message>
         <source>Booking %1 (%2, %3 to %4) stays on the berth while the holder is away: move it before shortening the absence.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation %1 (%2, du %3 au %4) occupe l&apos;anneau pendant l&apos;absence du titulaire : déplacez-la avant de raccourcir l&apos;absence.</translation>
     </message>
     <message>
         <source>A visitor was booked on the berth meanwhile: the absence was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un visiteur a été réservé sur l&apos;anneau entre-temps : l&apos;absence n&apos;a pas été modifiée.</translation>
     </message>
     <message>
         <source>Booking %1 (%2, %3 to %4) stays on the berth while the holder is away: the absence cannot be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation %1 (%2, du %3 au %4) occupe l&apos;anneau pendant l&apos;absence du titulaire : l&apos;absence ne peut pas être supprimée.</translation>
     </message>
     <message>
         <source>A visitor was booked on the berth meanwhile: the absence was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un visiteur a été réservé sur l&apos;anneau entre-temps : l&apos;absence a été conservée.</translation>
     </message>
 </context>
 <context>
@@ -318,71 +318,71 @@ Erreur : %1</translation>
     <name>BerthBlocks</name>
     <message>
         <source>Another desk changed this block meanwhile.</source>
-        <translation type="unfinished">Un autre poste a modifié ce blocage entre-temps.</translation>
+        <translation>Un autre poste a modifié ce blocage entre-temps.</translation>
     </message>
     <message>
         <source>Another desk removed this block meanwhile.</source>
-        <translation type="unfinished">Un autre poste a levé ce blocage entre-temps.</translation>
+        <translation>Un autre poste a levé ce blocage entre-temps.</translation>
     </message>
     <message>
         <source>A contract holds this berth over the period: change or cancel the contract in Contracts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un contrat occupe cet anneau sur la période : modifiez ou résiliez le contrat dans Contrats.</translation>
     </message>
     <message>
         <source>Please choose the berth to block.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir l&apos;anneau à bloquer.</translation>
     </message>
     <message>
         <source>The block must end after it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le blocage doit finir après son début.</translation>
     </message>
     <message>
         <source>A block must lie between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un blocage doit se situer entre le %1 et le %2.</translation>
     </message>
     <message>
         <source>Please give the reason for the block.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez indiquer le motif du blocage.</translation>
     </message>
     <message>
         <source>The reason may be at most %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le motif compte au plus %1 caractères.</translation>
     </message>
     <message>
         <source>The berth is no longer in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;anneau ne figure plus au registre.</translation>
     </message>
     <message>
         <source>%1 is already blocked from %2 to %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est déjà bloqué du %2 au %3 : %4</translation>
     </message>
     <message>
         <source>Booking %1 (%2, %3 to %4) holds %5 over the period: the block was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation %1 (%2, du %3 au %4) occupe %5 sur la période : le blocage n&apos;a pas été enregistré.</translation>
     </message>
     <message>
         <source>%1 was booked over the period meanwhile: the block was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été réservé sur la période entre-temps : le blocage n&apos;a pas été enregistré.</translation>
     </message>
     <message>
         <source>Berth:</source>
-        <translation type="unfinished">Anneau :</translation>
+        <translation>Anneau :</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished">Du :</translation>
+        <translation>Du :</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished">Au :</translation>
+        <translation>Au :</translation>
     </message>
     <message>
         <source>Reason:</source>
-        <translation type="unfinished"></translation>
+        <translation>Motif :</translation>
     </message>
     <message>
         <source>%1 blocked from %2 to %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bloqué du %2 au %3 : %4</translation>
     </message>
 </context>
 <context>
@@ -405,11 +405,11 @@ Erreur : %1</translation>
     </message>
     <message>
         <source>Berth &apos;%1&apos; has been booked at another desk since you removed it (1 new booking). Nothing was saved, and the berth is listed again: remove it again to delete it with its bookings, or press OK to save the other changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;anneau « %1 » a été réservé sur un autre poste depuis que vous l&apos;avez retiré (1 nouvelle réservation). Rien n&apos;a été enregistré et l&apos;anneau est de nouveau listé : retirez-le encore pour le supprimer avec ses réservations, ou appuyez sur OK pour enregistrer les autres modifications.</translation>
     </message>
     <message>
         <source>Berth &apos;%1&apos; has been booked at another desk since you removed it (%2 new bookings). Nothing was saved, and the berth is listed again: remove it again to delete it with its bookings, or press OK to save the other changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;anneau « %1 » a été réservé sur un autre poste depuis que vous l&apos;avez retiré (%2 nouvelles réservations). Rien n&apos;a été enregistré et l&apos;anneau est de nouveau listé : retirez-le encore pour le supprimer avec ses réservations, ou appuyez sur OK pour enregistrer les autres modifications.</translation>
     </message>
 </context>
 <context>
@@ -669,11 +669,11 @@ Erreur : %1</translation>
     </message>
     <message>
         <source>1 berth was made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 anneau a été créé sur un autre poste depuis la question. Rien n&apos;a été supprimé.</translation>
     </message>
     <message>
         <source>%1 berths were made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 anneaux ont été créés sur un autre poste depuis la question. Rien n&apos;a été supprimé.</translation>
     </message>
 </context>
 <context>
@@ -1605,23 +1605,23 @@ Conserver le prix convenu ?</translation>
     <name>BookingDeposit</name>
     <message>
         <source>A deposit cannot be less than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un acompte ne peut pas être inférieur à %1.</translation>
     </message>
     <message>
         <source>The deposit cannot be more than the total payable, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;acompte ne peut pas dépasser le total à payer, %1.</translation>
     </message>
     <message>
         <source>The deposit cannot fall due before the day the booking was made, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;acompte ne peut pas être échu avant le jour de la réservation, %1.</translation>
     </message>
     <message>
         <source>The deposit cannot fall due after the balance, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;acompte ne peut pas être échu après le solde, %1.</translation>
     </message>
     <message>
         <source>The balance cannot fall due after the arrival, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le solde ne peut pas être échu après l&apos;arrivée, %1.</translation>
     </message>
 </context>
 <context>
@@ -2924,19 +2924,19 @@ Conserver le prix convenu ?</translation>
     <name>CalendarFiles</name>
     <message>
         <source>Not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Indisponible</translation>
     </message>
     <message>
         <source>The address did not give a calendar (no BEGIN:VCALENDAR at its start).</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse n&apos;a pas fourni de calendrier (pas de BEGIN:VCALENDAR au début).</translation>
     </message>
     <message>
         <source>The address gave text that could not be read as a calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse a fourni un texte illisible comme calendrier.</translation>
     </message>
     <message>
         <source>The calendar has more than %1 events to come: it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calendrier compte plus de %1 événements à venir : il n&apos;a pas été lu.</translation>
     </message>
 </context>
 <context>
@@ -3795,11 +3795,11 @@ Oui encaisse le paiement maintenant, Non enregistre le départ avec le solde dû
     <name>ContractBatch</name>
     <message>
         <source>%1 is held over the contract&apos;s days: the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est occupé pendant les jours du contrat : le contrat n&apos;a pas été enregistré.</translation>
     </message>
     <message>
         <source>%1 would be held twice from %2 to %3 by contracts of this run: nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 serait occupé deux fois du %2 au %3 par des contrats de ce traitement : rien n&apos;a été enregistré.</translation>
     </message>
 </context>
 <context>
@@ -3951,194 +3951,194 @@ Oui encaisse le paiement maintenant, Non enregistre le départ avec le solde dû
     <name>ContractDocuments</name>
     <message>
         <source>Contract No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat n° :</translation>
     </message>
     <message>
         <source>Berth(s):</source>
-        <translation type="unfinished">Anneau(x) :</translation>
+        <translation>Anneau(x) :</translation>
     </message>
     <message>
         <source>Boat:</source>
-        <translation type="unfinished">Bateau :</translation>
+        <translation>Bateau :</translation>
     </message>
     <message>
         <source>Term:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée :</translation>
     </message>
     <message>
         <source>First day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier jour :</translation>
     </message>
     <message>
         <source>Last day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier jour :</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished">Prix</translation>
+        <translation>Prix</translation>
     </message>
     <message>
         <source>Price before tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix HT :</translation>
     </message>
     <message>
         <source>Tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>TVA :</translation>
     </message>
     <message>
         <source>Total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total :</translation>
     </message>
     <message>
         <source>Payable in instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Payable en échéances</translation>
     </message>
     <message>
         <source>%1. due %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. échéance le %2</translation>
     </message>
     <message>
         <source>invoice %1</source>
-        <translation type="unfinished"></translation>
+        <translation>facture %1</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished">Date :</translation>
+        <translation>Date :</translation>
     </message>
     <message>
         <source>CONTRACT</source>
-        <translation type="unfinished"></translation>
+        <translation>CONTRAT</translation>
     </message>
     <message>
         <source>%1 lets to %2 the berth(s) below for the days below, on the office&apos;s terms that follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 loue à %2 le ou les anneaux ci-dessous pour les jours ci-dessous, aux conditions du bureau qui suivent.</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished">Notes :</translation>
+        <translation>Notes :</translation>
     </message>
     <message>
         <source>Terms</source>
-        <translation type="unfinished"></translation>
+        <translation>Conditions</translation>
     </message>
     <message>
         <source>For the holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour le titulaire</translation>
     </message>
     <message>
         <source>For %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour %1</translation>
     </message>
     <message>
         <source>CONTRACT RENEWAL</source>
-        <translation type="unfinished"></translation>
+        <translation>RENOUVELLEMENT DE CONTRAT</translation>
     </message>
     <message>
         <source>Dear %1,</source>
-        <translation type="unfinished"></translation>
+        <translation>Madame, Monsieur %1,</translation>
     </message>
     <message>
         <source>Your contract %1 for %2 comes to its end. We are pleased to renew it from %3 to %4 at %5, payable as below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre contrat %1 pour %2 arrive à son terme. Nous avons le plaisir de le renouveler du %3 au %4 pour %5, payable comme indiqué ci-dessous.</translation>
     </message>
     <message>
         <source>Yours sincerely,</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez agréer nos salutations distinguées,</translation>
     </message>
     <message>
         <source>INVOICE</source>
-        <translation type="unfinished">FACTURE</translation>
+        <translation>FACTURE</translation>
     </message>
     <message>
         <source>Invoice No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Facture n° :</translation>
     </message>
     <message>
         <source>not issued</source>
-        <translation type="unfinished"></translation>
+        <translation>non émise</translation>
     </message>
     <message>
         <source>Instalment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance :</translation>
     </message>
     <message>
         <source>%1 of %2, due %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2, échue le %3</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Montant</translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>This instalment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette échéance :</translation>
     </message>
     <message>
         <source>Contract total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total du contrat :</translation>
     </message>
     <message>
         <source>Paid so far:</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjà payé :</translation>
     </message>
     <message>
         <source>Balance of the contract:</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde du contrat :</translation>
     </message>
     <message>
         <source>The contract terms run to at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les conditions du contrat comptent au plus %1 caractères.</translation>
     </message>
     <message>
         <source>Contract terms:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conditions du contrat :</translation>
     </message>
 </context>
 <context>
     <name>ContractEdit</name>
     <message>
         <source>Boat:</source>
-        <translation type="unfinished">Bateau :</translation>
+        <translation>Bateau :</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished">aucun</translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>Berths:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneaux :</translation>
     </message>
     <message>
         <source>Days:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours :</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">du %1 au %2</translation>
+        <translation>du %1 au %2</translation>
     </message>
     <message>
         <source>Term:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée :</translation>
     </message>
     <message>
         <source>Price before tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix HT :</translation>
     </message>
     <message>
         <source>Plan:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan :</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished">Notes :</translation>
+        <translation>Notes :</translation>
     </message>
     <message>
         <source>The contract has been cancelled: it can no longer be changed.</source>
-        <translation type="unfinished">Le contrat a été résilié : il ne peut plus être modifié.</translation>
+        <translation>Le contrat a été résilié : il ne peut plus être modifié.</translation>
     </message>
     <message>
         <source>An instalment of this contract has been invoiced, so its days stay as they are: cancel it and make a new one to change them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une échéance de ce contrat a été facturée, ses jours restent donc inchangés : résiliez-le et créez-en un nouveau pour les changer.</translation>
     </message>
 </context>
 <context>
@@ -4152,103 +4152,103 @@ Oui encaisse le paiement maintenant, Non enregistre le départ avec le solde dû
     <name>ContractLists</name>
     <message>
         <source>Contracts by berth type</source>
-        <translation type="unfinished">Contrats par type d&apos;anneau</translation>
+        <translation>Contrats par type d&apos;anneau</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished">Type d&apos;anneau</translation>
+        <translation>Type d&apos;anneau</translation>
     </message>
     <message>
         <source>Contract</source>
-        <translation type="unfinished">Contrat</translation>
+        <translation>Contrat</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished">Titulaire</translation>
+        <translation>Titulaire</translation>
     </message>
     <message>
         <source>Berths</source>
-        <translation type="unfinished">Anneaux</translation>
+        <translation>Anneaux</translation>
     </message>
     <message>
         <source>Term</source>
-        <translation type="unfinished">Durée</translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished">Du</translation>
+        <translation>Du</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Au</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished">Prix</translation>
+        <translation>Prix</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished">Solde</translation>
+        <translation>Solde</translation>
     </message>
     <message>
         <source>Renewals due from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Renouvellements à faire du %1 au %2</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished">Bateau</translation>
+        <translation>Bateau</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished">Fin</translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>This term</source>
-        <translation type="unfinished">Durée actuelle</translation>
+        <translation>Durée actuelle</translation>
     </message>
     <message>
         <source>Next term</source>
-        <translation type="unfinished">Durée suivante</translation>
+        <translation>Durée suivante</translation>
     </message>
     <message>
         <source>Instalments due to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéances jusqu&apos;au %1</translation>
     </message>
     <message>
         <source>Instalment</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance</translation>
     </message>
     <message>
         <source>Due</source>
-        <translation type="unfinished">Échéance</translation>
+        <translation>Échue le</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Montant</translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Invoice</source>
-        <translation type="unfinished">Facture</translation>
+        <translation>Facture</translation>
     </message>
     <message>
         <source>Owing</source>
-        <translation type="unfinished"></translation>
+        <translation>Reste dû</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished">État</translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Overdue</source>
-        <translation type="unfinished">En retard</translation>
+        <translation>En retard</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished">Page %p sur %P</translation>
+        <translation>Page %p sur %P</translation>
     </message>
     <message>
         <source>Nothing to list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à lister.</translation>
     </message>
 </context>
 <context>
@@ -4302,40 +4302,41 @@ Oui encaisse le paiement maintenant, Non enregistre le départ avec le solde dû
     <name>ContractMeters</name>
     <message>
         <source>Billed already up to the reading of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjà facturé jusqu&apos;au relevé du %1.</translation>
     </message>
     <message>
         <source>Not read twice in the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas relevé deux fois sur la période.</translation>
     </message>
     <message>
         <source>No %1 tariff is in force on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun tarif %1 n&apos;est en vigueur le %2.</translation>
     </message>
     <message>
         <source>Nothing used in the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune consommation sur la période.</translation>
     </message>
     <message>
         <source>%1 meter %2, berth %3:
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Compteur %1 %2, anneau %3 :
+%4</translation>
     </message>
     <message>
         <source>Contract %1 was cancelled meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrat %1 a été résilié entre-temps.</translation>
     </message>
     <message>
         <source>Choose the first and the last day of the period to bill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le premier et le dernier jour de la période à facturer.</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished">La période se termine avant de commencer.</translation>
+        <translation>La période se termine avant de commencer.</translation>
     </message>
     <message>
         <source>A period billed at once is at most %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une période facturée en une fois compte au plus %1 jours.</translation>
     </message>
 </context>
 <context>
@@ -4497,165 +4498,165 @@ Oui encaisse le paiement maintenant, Non enregistre le départ avec le solde dû
     <name>ContractPlan</name>
     <message>
         <source>A plan needs at least one instalment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un plan doit compter au moins une échéance.</translation>
     </message>
     <message>
         <source>A plan has at most %1 instalments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un plan compte au plus %1 échéances.</translation>
     </message>
     <message>
         <source>Instalment %1 needs the date it falls due.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;échéance %1 doit avoir une date.</translation>
     </message>
     <message>
         <source>Instalment %1 falls due after the contract ends, on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;échéance %1 tombe après la fin du contrat, le %2.</translation>
     </message>
     <message>
         <source>Instalment %1 must be an amount of whole pence, not below %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;échéance %1 doit être un montant en centimes entiers, d&apos;au moins %2.</translation>
     </message>
     <message>
         <source>The instalments add up to %1, not the contract&apos;s %2: %3 %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les échéances totalisent %1 et non les %2 du contrat : %3 %4.</translation>
     </message>
     <message>
         <source>add</source>
-        <translation type="unfinished"></translation>
+        <translation>ajoutez</translation>
     </message>
     <message>
         <source>take off</source>
-        <translation type="unfinished"></translation>
+        <translation>retirez</translation>
     </message>
     <message>
         <source>Invoices of %1 were issued on this contract already: its total cannot go below them (%2). Record a refund or a correction instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des factures de %1 ont déjà été émises sur ce contrat : son total ne peut pas leur être inférieur (%2). Enregistrez plutôt un remboursement ou une correction.</translation>
     </message>
 </context>
 <context>
     <name>ContractRenewals</name>
     <message>
         <source>No term price covers %1 from %2 to %3: type the price, or add it in Terms and prices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun prix de durée ne couvre %1 du %2 au %3 : saisissez le prix ou ajoutez-le dans Durées et prix.</translation>
     </message>
     <message>
         <source>The renewal price of contract %1 (%2) must be from %3 to %4 in whole pence: nothing was renewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prix de renouvellement du contrat %1 (%2) doit aller de %3 à %4 en centimes entiers : rien n&apos;a été renouvelé.</translation>
     </message>
     <message>
         <source>Contract %1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat %1 (%2) : %3</translation>
     </message>
     <message>
         <source>Contract %1 (%2) was renewed, cancelled or changed at another desk meanwhile: nothing was renewed. Read the list again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrat %1 (%2) a été renouvelé, résilié ou modifié sur un autre poste entre-temps : rien n&apos;a été renouvelé. Relisez la liste.</translation>
     </message>
     <message>
         <source>Contract %1 (%2) could not be renewed, so nothing was: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrat %1 (%2) n&apos;a pas pu être renouvelé, donc rien ne l&apos;a été : %3</translation>
     </message>
 </context>
 <context>
     <name>ContractStore</name>
     <message>
         <source>The holder is no longer in the customer list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le titulaire ne figure plus dans la liste des clients.</translation>
     </message>
     <message>
         <source>A berth of the contract is no longer in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un anneau du contrat ne figure plus au registre.</translation>
     </message>
     <message>
         <source>%1 is not in use: make it active in the berth register first.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas en service : activez-le d&apos;abord dans le registre des anneaux.</translation>
     </message>
     <message>
         <source>%1 is booked from %2 to %3 (booking %4, %5): the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est réservé du %2 au %3 (réservation %4, %5) : le contrat n&apos;a pas été enregistré.</translation>
     </message>
     <message>
         <source>%1 is blocked from %2 to %3 (%4): the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est bloqué du %2 au %3 (%4) : le contrat n&apos;a pas été enregistré.</translation>
     </message>
     <message>
         <source>%1 is held by contract %2 (%3) from %4 to %5: the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est occupé par le contrat %2 (%3) du %4 au %5 : le contrat n&apos;a pas été enregistré.</translation>
     </message>
     <message>
         <source>Another desk removed this contract meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre poste a supprimé ce contrat entre-temps.</translation>
     </message>
     <message>
         <source>The contract has no instalment %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrat n&apos;a pas d&apos;échéance %1.</translation>
     </message>
     <message>
         <source>Please choose the holder.</source>
-        <translation type="unfinished">Veuillez choisir le titulaire.</translation>
+        <translation>Veuillez choisir le titulaire.</translation>
     </message>
     <message>
         <source>Please choose the berth the contract holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir l&apos;anneau du contrat.</translation>
     </message>
     <message>
         <source>A berth is chosen twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un anneau est choisi deux fois.</translation>
     </message>
     <message>
         <source>Please give the contract&apos;s first and last days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez indiquer le premier et le dernier jour du contrat.</translation>
     </message>
     <message>
         <source>The contract ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrat se termine avant de commencer.</translation>
     </message>
     <message>
         <source>A contract must lie between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un contrat doit se situer entre le %1 et le %2.</translation>
     </message>
     <message>
         <source>A contract runs for at most %1 days: make a new one for what follows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un contrat dure au plus %1 jours : créez-en un nouveau pour la suite.</translation>
     </message>
     <message>
         <source>The price must be from %1 to %2 in whole pence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prix doit aller de %1 à %2 en centimes entiers.</translation>
     </message>
     <message>
         <source>The notes run to at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les notes comptent au plus %1 caractères.</translation>
     </message>
     <message>
         <source>%1 was booked over the contract&apos;s days meanwhile: the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été réservé pendant les jours du contrat entre-temps : le contrat n&apos;a pas été enregistré.</translation>
     </message>
     <message>
         <source>The contract has already been cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrat a déjà été résilié.</translation>
     </message>
     <message>
         <source>The contract has been cancelled: its instalments are not invoiced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrat a été résilié : ses échéances ne sont pas facturées.</translation>
     </message>
     <message>
         <source>The contract has been cancelled: only a refund or a correction can be recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrat a été résilié : seuls un remboursement ou une correction peuvent être enregistrés.</translation>
     </message>
     <message>
         <source>This customer holds a contract, kept for the accounts even once cancelled, so the customer cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce client est titulaire d&apos;un contrat, conservé pour la comptabilité même résilié ; le client ne peut donc pas être supprimé.</translation>
     </message>
     <message>
         <source>This berth is let under a contract, kept for the accounts even once cancelled or ended, so the berth cannot be deleted. Make it inactive instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet anneau est loué sous contrat, conservé pour la comptabilité même résilié ou terminé ; l&apos;anneau ne peut donc pas être supprimé. Désactivez-le plutôt.</translation>
     </message>
     <message>
         <source>A berth of this owner is let under a contract, kept for the accounts even once cancelled or ended, so the owner cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un anneau de ce propriétaire est loué sous contrat, conservé pour la comptabilité même résilié ou terminé ; le propriétaire ne peut donc pas être supprimé.</translation>
     </message>
     <message>
         <source>Contract %1: %2, %3 from %4 to %5, %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat %1 : %2, %3 du %4 au %5, %6</translation>
     </message>
 </context>
 <context>
@@ -4903,7 +4904,7 @@ Non conserve le contrat.</translation>
     </message>
     <message>
         <source>Document lan&amp;guage:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue des documents :</translation>
     </message>
 </context>
 <context>
@@ -5141,11 +5142,11 @@ Non conserve le contrat.</translation>
     </message>
     <message>
         <source>1 booking was made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 réservation a été faite sur un autre poste depuis la question. Rien n&apos;a été supprimé.</translation>
     </message>
     <message>
         <source>%1 bookings were made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 réservations ont été faites sur un autre poste depuis la question. Rien n&apos;a été supprimé.</translation>
     </message>
 </context>
 <context>
@@ -5159,42 +5160,42 @@ Non conserve le contrat.</translation>
     <name>DocumentLanguage</name>
     <message>
         <source>There is no language with the code &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;existe aucune langue de code « %1 ».</translation>
     </message>
     <message>
         <source>The office&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue du bureau</translation>
     </message>
 </context>
 <context>
     <name>DocumentLanguageDialog</name>
     <message>
         <source>Document language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue des documents</translation>
     </message>
     <message>
         <source>Confirmations, invoices, reminders and e-mails go out in this language to customers who have none of their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les confirmations, factures, relances et e-mails partent dans cette langue vers les clients qui n&apos;en ont pas de propre.</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue :</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">&amp;Enregistrer</translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Annuler</translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Document lan&amp;guage...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue des documents...</translation>
     </message>
     <message>
         <source>Document language: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue des documents : %1</translation>
     </message>
 </context>
 <context>
@@ -5334,76 +5335,76 @@ Non conserve le contrat.</translation>
     <name>FeedFetch</name>
     <message>
         <source>&quot;%1&quot; is not a calendar address: it should start with https://, http:// or webcal://.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une adresse de calendrier : elle doit commencer par https://, http:// ou webcal://.</translation>
     </message>
     <message>
         <source>The calendar could not be fetched: the transfer library did not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calendrier n&apos;a pas pu être récupéré : la bibliothèque de transfert n&apos;a pas démarré.</translation>
     </message>
     <message>
         <source>The calendar is larger than %1 kB: it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calendrier dépasse %1 Ko : il n&apos;a pas été lu.</translation>
     </message>
     <message>
         <source>The address redirects more than %1 times: it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse redirige plus de %1 fois : elle n&apos;a pas été lue.</translation>
     </message>
     <message>
         <source>The server did not answer within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur n&apos;a pas répondu en %1 secondes.</translation>
     </message>
     <message>
         <source>The calendar could not be fetched: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calendrier n&apos;a pas pu être récupéré : %1</translation>
     </message>
     <message>
         <source>The server answered %1 instead of the calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a répondu %1 au lieu du calendrier.</translation>
     </message>
 </context>
 <context>
     <name>FeedPublisher</name>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être écrit : %2</translation>
     </message>
     <message>
         <source>The folder %1 could not be made.</source>
-        <translation type="unfinished">Le dossier %1 n&apos;a pas pu être créé.</translation>
+        <translation>Le dossier %1 n&apos;a pas pu être créé.</translation>
     </message>
 </context>
 <context>
     <name>FeedReader</name>
     <message>
         <source>The calendar was read but its blocks could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calendrier a été lu mais ses blocages n&apos;ont pas pu être enregistrés : %1</translation>
     </message>
     <message>
         <source>%1: %2 blocks added, %3 moved, %4 released</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 blocages ajoutés, %3 déplacés, %4 levés</translation>
     </message>
     <message>
         <source>; over booking %1 (%2) from %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation> ; sur la réservation %1 (%2) du %3 au %4</translation>
     </message>
 </context>
 <context>
     <name>FeedStore</name>
     <message>
         <source>The address may be at most %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse compte au plus %1 caractères.</translation>
     </message>
     <message>
         <source>Please choose the berth whose calendar this is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir l&apos;anneau auquel appartient ce calendrier.</translation>
     </message>
     <message>
         <source>%1 already reads this calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lit déjà ce calendrier.</translation>
     </message>
     <message>
         <source>Booked elsewhere (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservé ailleurs (%1)</translation>
     </message>
 </context>
 <context>
@@ -5825,19 +5826,19 @@ Oui garde leur version, Non enregistre la vôtre par-dessus, Annuler revient à 
     <name>HolderCredits</name>
     <message>
         <source>The holder&apos;s share is a percentage from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La part du titulaire est un pourcentage de 0 à %1.</translation>
     </message>
     <message>
         <source>Enter the company&apos;s details before setting the holder&apos;s share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez les coordonnées de l&apos;entreprise avant de fixer la part du titulaire.</translation>
     </message>
     <message>
         <source>Share of the hire of booking %1 while away</source>
-        <translation type="unfinished"></translation>
+        <translation>Part de la location de la réservation %1 pendant l&apos;absence</translation>
     </message>
     <message>
         <source>Enter a period that ends on or after its first day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une période qui finit le jour de son début ou après.</translation>
     </message>
 </context>
 <context>
@@ -5933,43 +5934,43 @@ Oui garde leur version, Non enregistre la vôtre par-dessus, Annuler revient à 
     <name>ImapMailbox</name>
     <message>
         <source>The folder name &quot;%1&quot; may hold letters, digits, spaces and . _ / - only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de dossier « %1 » ne peut contenir que lettres, chiffres, espaces et . _ / -.</translation>
     </message>
     <message>
         <source>The mailbox could not be read: the transfer library did not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>La boîte aux lettres n&apos;a pas pu être lue : la bibliothèque de transfert n&apos;a pas démarré.</translation>
     </message>
     <message>
         <source>The message is larger than %1 KB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message dépasse %1 Ko.</translation>
     </message>
     <message>
         <source>The mail server %1 could not be found.</source>
-        <translation type="unfinished">Le serveur e-mail %1 est introuvable.</translation>
+        <translation>Le serveur e-mail %1 est introuvable.</translation>
     </message>
     <message>
         <source>The mail server %1 did not answer on port %2.</source>
-        <translation type="unfinished">Le serveur e-mail %1 n&apos;a pas répondu sur le port %2.</translation>
+        <translation>Le serveur e-mail %1 n&apos;a pas répondu sur le port %2.</translation>
     </message>
     <message>
         <source>The mail server refused the user name or password: %1</source>
-        <translation type="unfinished">Le serveur e-mail a refusé le nom d&apos;utilisateur ou le mot de passe : %1</translation>
+        <translation>Le serveur e-mail a refusé le nom d&apos;utilisateur ou le mot de passe : %1</translation>
     </message>
     <message>
         <source>The mail server does not offer a secure connection (STARTTLS): %1</source>
-        <translation type="unfinished">Le serveur e-mail ne propose pas de connexion sécurisée (STARTTLS) : %1</translation>
+        <translation>Le serveur e-mail ne propose pas de connexion sécurisée (STARTTLS) : %1</translation>
     </message>
     <message>
         <source>The mail server did not answer within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur e-mail n&apos;a pas répondu en %1 secondes.</translation>
     </message>
     <message>
         <source>The mailbox could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La boîte aux lettres n&apos;a pas pu être lue : %1</translation>
     </message>
     <message>
         <source>The mail server did not give the size of message %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur e-mail n&apos;a pas donné la taille du message %1.</translation>
     </message>
 </context>
 <context>
@@ -6172,7 +6173,7 @@ Oui garde leur version, Non enregistre la vôtre par-dessus, Annuler revient à 
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
 </context>
 <context>
@@ -6435,7 +6436,7 @@ Oui garde leur version, Non enregistre la vôtre par-dessus, Annuler revient à 
     </message>
     <message>
         <source>&quot;%1&quot; is not a language documents are written in.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une langue de rédaction des documents.</translation>
     </message>
 </context>
 <context>
