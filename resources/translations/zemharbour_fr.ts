@@ -5385,7 +5385,7 @@ Non conserve le contrat.</translation>
     </message>
     <message>
         <source>; over booking %1 (%2) from %3 to %4</source>
-        <translation> ; sur la réservation %1 (%2) du %3 au %4</translation>
+        <translation>; sur la réservation %1 (%2) du %3 au %4</translation>
     </message>
 </context>
 <context>
@@ -7078,11 +7078,11 @@ Les champs de fusion sont : %2</translation>
     </message>
     <message>
         <source>Booking request declined</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande de réservation refusée</translation>
     </message>
     <message>
         <source>Your booking request at {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre demande de réservation chez {Company}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -7093,11 +7093,18 @@ If other dates would suit you, just reply to this message or call us on {Company
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonjour {CustomerName},
+
+Nous vous remercions de votre demande du {Arrival} au {Departure}. Nous regrettons de ne pas avoir d&apos;anneau libre pour vous à ces dates.
+
+Si d&apos;autres dates vous conviennent, il vous suffit de répondre à ce message ou de nous appeler au {CompanyPhone}.
+
+Bien cordialement,
+{Company}</translation>
     </message>
     <message>
         <source>There is no language with the code &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;existe aucune langue de code « %1 ».</translation>
     </message>
 </context>
 <context>
@@ -7168,7 +7175,7 @@ Kind regards,
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue :</translation>
     </message>
 </context>
 <context>
@@ -7526,7 +7533,7 @@ Kind regards,
     </message>
     <message>
         <source>Re&amp;quests...</source>
-        <translation type="unfinished"></translation>
+        <translation>Demandes reç&amp;ues...</translation>
     </message>
 </context>
 <context>
@@ -7642,67 +7649,67 @@ La base de données actuelle est conservée sous %4 et peut être restaurée à 
     </message>
     <message>
         <source>%1 use by berth and month, %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation %1 par anneau et par mois, du %2 au %3</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished">Anneau</translation>
+        <translation>Anneau</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished">Mois</translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Use (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation (%1)</translation>
     </message>
     <message>
         <source>Meter</source>
-        <translation type="unfinished">Compteur</translation>
+        <translation>Compteur</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished">Type</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Last read</source>
-        <translation type="unfinished">Dernière lecture</translation>
+        <translation>Dernier relevé</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours</translation>
     </message>
     <message>
         <source>never read</source>
-        <translation type="unfinished"></translation>
+        <translation>jamais relevé</translation>
     </message>
     <message>
         <source>Readings flagged, %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevés signalés, du %1 au %2</translation>
     </message>
     <message>
         <source>Read on</source>
-        <translation type="unfinished">Relevé le</translation>
+        <translation>Relevé le</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished">Relevé</translation>
+        <translation>Relevé</translation>
     </message>
     <message>
         <source>Why</source>
-        <translation type="unfinished"></translation>
+        <translation>Motif</translation>
     </message>
     <message>
         <source>over three times the usual</source>
-        <translation type="unfinished"></translation>
+        <translation>plus du triple de l&apos;habituel</translation>
     </message>
     <message>
         <source>rolled over</source>
-        <translation type="unfinished">remis à zéro</translation>
+        <translation>remis à zéro</translation>
     </message>
     <message>
         <source>corrected from %1</source>
-        <translation type="unfinished">corrigé, était %1</translation>
+        <translation>corrigé, était %1</translation>
     </message>
 </context>
 <context>
@@ -8596,11 +8603,11 @@ du %2 au %3</translation>
     <name>PdfPages</name>
     <message>
         <source>The PDF could not be divided into letters: it is not laid out as expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le PDF n&apos;a pas pu être découpé en lettres : sa mise en page n&apos;est pas celle attendue.</translation>
     </message>
     <message>
         <source>Pages %1 to %2 are not in the PDF of %3 pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les pages %1 à %2 ne figurent pas dans le PDF de %3 pages.</translation>
     </message>
 </context>
 <context>
@@ -8755,7 +8762,7 @@ du %2 au %3</translation>
     </message>
     <message>
         <source>Document language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue des documents :</translation>
     </message>
 </context>
 <context>
@@ -9290,11 +9297,11 @@ du %2 au %3</translation>
     </message>
     <message>
         <source>The language is applied at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue s&apos;applique au prochain démarrage.</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue :</translation>
     </message>
 </context>
 <context>
@@ -9879,404 +9886,406 @@ Non revient à la liste.</numerusform>
     <name>RequestActions</name>
     <message>
         <source>length %1</source>
-        <translation type="unfinished"></translation>
+        <translation>longueur %1</translation>
     </message>
     <message>
         <source>beam %1</source>
-        <translation type="unfinished"></translation>
+        <translation>largeur %1</translation>
     </message>
     <message>
         <source>draft %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tirant d&apos;eau %1</translation>
     </message>
     <message>
         <source>from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>du %1 au %2</translation>
     </message>
     <message>
         <source>No free berth fits a boat of %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun anneau libre ne convient à un bateau de %1 %2.</translation>
     </message>
     <message>
         <source>No berth is free %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun anneau n&apos;est libre %1.</translation>
     </message>
     <message>
         <source>From the booking request received %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;après la demande de réservation reçue le %1.</translation>
     </message>
     <message>
         <source>Boat of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bateau de %1</translation>
     </message>
     <message>
         <source>The request has no e-mail address to answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La demande n&apos;a pas d&apos;adresse e-mail pour répondre : %1</translation>
     </message>
 </context>
 <context>
     <name>RequestMailboxPanel</name>
     <message>
         <source>empty: no requests are read</source>
-        <translation type="unfinished"></translation>
+        <translation>vide : aucune demande n&apos;est lue</translation>
     </message>
     <message>
         <source>None (inside the office only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune (dans le bureau seulement)</translation>
     </message>
     <message>
         <source>STARTTLS</source>
-        <translation type="unfinished"></translation>
+        <translation>STARTTLS</translation>
     </message>
     <message>
         <source>TLS (imaps)</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS (imaps)</translation>
     </message>
     <message>
         <source>Take the server&apos;s own &amp;certificate unchecked</source>
-        <translation type="unfinished"></translation>
+        <translation>Accepter le &amp;certificat du serveur sans contrôle</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">&amp;Enregistrer</translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Mail ser&amp;ver:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ser&amp;veur e-mail :</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished">&amp;Port :</translation>
+        <translation>&amp;Port :</translation>
     </message>
     <message>
         <source>Securit&amp;y:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sécurité :</translation>
     </message>
     <message>
         <source>&amp;User:</source>
-        <translation type="unfinished">&amp;Utilisateur :</translation>
+        <translation>&amp;Utilisateur :</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation type="unfinished">&amp;Mot de passe :</translation>
+        <translation>&amp;Mot de passe :</translation>
     </message>
     <message>
         <source>&amp;Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Doss&amp;ier :</translation>
     </message>
     <message>
         <source>Read every (&amp;minutes):</source>
-        <translation type="unfinished"></translation>
+        <translation>Relever toutes les (mi&amp;nutes) :</translation>
     </message>
     <message>
         <source>A hold las&amp;ts (hours):</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée d&apos;une option (&amp;heures) :</translation>
     </message>
     <message>
         <source>The mailbox settings were not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres de la boîte aux lettres n&apos;ont pas été enregistrés.
+%1</translation>
     </message>
     <message>
         <source>Requests</source>
-        <translation type="unfinished"></translation>
+        <translation>Demandes</translation>
     </message>
 </context>
 <context>
     <name>RequestMessage</name>
     <message>
         <source>This message is not a booking request from the web page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce message n&apos;est pas une demande de réservation de la page web.</translation>
     </message>
     <message>
         <source>The departure is not after the arrival.</source>
-        <translation type="unfinished">Le départ ne suit pas l&apos;arrivée.</translation>
+        <translation>Le départ ne suit pas l&apos;arrivée.</translation>
     </message>
     <message>
         <source>The dates cannot be read as days, months and years: enter them from the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dates ne se lisent pas en jours, mois et années : saisissez-les d&apos;après le message.</translation>
     </message>
     <message>
         <source>The dates are written in another style: enter them from the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dates sont écrites dans un autre format : saisissez-les d&apos;après le message.</translation>
     </message>
     <message>
         <source>The request gives no dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>La demande n&apos;indique pas de dates.</translation>
     </message>
     <message>
         <source>The request gives no name.</source>
-        <translation type="unfinished"></translation>
+        <translation>La demande n&apos;indique pas de nom.</translation>
     </message>
     <message>
         <source>The request gives no e-mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>La demande n&apos;indique pas d&apos;adresse e-mail.</translation>
     </message>
     <message>
         <source>The e-mail address &quot;%1&quot; cannot be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire à l&apos;adresse e-mail « %1 ».</translation>
     </message>
     <message>
         <source>the length &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la longueur « %1 »</translation>
     </message>
     <message>
         <source>the beam &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la largeur « %1 »</translation>
     </message>
     <message>
         <source>the draft &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>le tirant d&apos;eau « %1 »</translation>
     </message>
     <message>
         <source>The boat&apos;s size cannot be read (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dimensions du bateau sont illisibles (%1).</translation>
     </message>
     <message>
         <source>The message is %1 KB, too large to read here: read it in the mailbox.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message fait %1 Ko, trop pour être lu ici : lisez-le dans la messagerie.</translation>
     </message>
 </context>
 <context>
     <name>RequestSettings</name>
     <message>
         <source>The mailbox is read every 1 to %1 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La boîte aux lettres est relevée toutes les 1 à %1 minutes.</translation>
     </message>
     <message>
         <source>A hold lasts 1 to %1 hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une option dure de 1 à %1 heures.</translation>
     </message>
     <message>
         <source>The user name must be one line of at most 200 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom d&apos;utilisateur doit tenir sur une ligne de 200 caractères au plus.</translation>
     </message>
 </context>
 <context>
     <name>RequestStore</name>
     <message>
         <source>%1 declined this request at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a refusé cette demande le %2.</translation>
     </message>
     <message>
         <source>This request was booked by %1 at %2 (booking %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette demande a été réservée par %1 le %2 (réservation %3).</translation>
     </message>
     <message>
         <source>%1 accepted this request at %2 and is booking it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a accepté cette demande le %2 et la réserve.</translation>
     </message>
     <message>
         <source>The request changed meanwhile: look at it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La demande a changé entre-temps : consultez-la de nouveau.</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle</translation>
     </message>
     <message>
         <source>To check</source>
-        <translation type="unfinished"></translation>
+        <translation>À vérifier</translation>
     </message>
     <message>
         <source>Booked</source>
-        <translation type="unfinished">Réservé</translation>
+        <translation>Réservée</translation>
     </message>
     <message>
         <source>Held</source>
-        <translation type="unfinished"></translation>
+        <translation>En option</translation>
     </message>
     <message>
         <source>Accepted</source>
-        <translation type="unfinished">Accepté</translation>
+        <translation>Acceptée</translation>
     </message>
     <message>
         <source>Declined</source>
-        <translation type="unfinished"></translation>
+        <translation>Refusée</translation>
     </message>
     <message>
         <source>Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Expirée</translation>
     </message>
     <message>
         <source>The request is no longer there.</source>
-        <translation type="unfinished"></translation>
+        <translation>La demande n&apos;existe plus.</translation>
     </message>
     <message>
         <source>The request has no dates to hold a berth for: book it through the wizard instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>La demande n&apos;a pas de dates pour lesquelles retenir un anneau : réservez-la plutôt avec l&apos;assistant.</translation>
     </message>
     <message>
         <source>The request holds %1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>La demande retient déjà %1.</translation>
     </message>
     <message>
         <source>A hold must end after now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une option doit se terminer dans le futur.</translation>
     </message>
     <message>
         <source>Held for %1 until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Retenu pour %1 jusqu&apos;au %2</translation>
     </message>
     <message>
         <source>Request from %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande de %1 (%2)</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">du %1 au %2</translation>
+        <translation>du %1 au %2</translation>
     </message>
 </context>
 <context>
     <name>RequestsWindow</name>
     <message>
         <source>Received</source>
-        <translation type="unfinished">Reçu</translation>
+        <translation>Reçue</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nom</translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished">E-mail</translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Arrival</source>
-        <translation type="unfinished">Arrivée</translation>
+        <translation>Arrivée</translation>
     </message>
     <message>
         <source>Departure</source>
-        <translation type="unfinished">Départ</translation>
+        <translation>Départ</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished">Bateau</translation>
+        <translation>Bateau</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished">État</translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Show answ&amp;ered requests too</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher aussi les demandes &amp;traitées</translation>
     </message>
     <message>
         <source>&amp;Accept...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Accepter...</translation>
     </message>
     <message>
         <source>&amp;Hold...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Option...</translation>
     </message>
     <message>
         <source>&amp;Decline...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Refuser...</translation>
     </message>
     <message>
         <source>&amp;Read now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lire maintenant</translation>
     </message>
     <message>
         <source>Re&amp;quests</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Demandes</translation>
     </message>
     <message>
         <source>Mai&amp;lbox</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Boîte mail</translation>
     </message>
     <message>
         <source>Booking Requests</source>
-        <translation type="unfinished"></translation>
+        <translation>Demandes de réservation</translation>
     </message>
     <message>
         <source>The requests could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les demandes n&apos;ont pas pu être lues : %1</translation>
     </message>
     <message>
         <source>To check: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À vérifier : %1</translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom : %1</translation>
     </message>
     <message>
         <source>E-mail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail : %1</translation>
     </message>
     <message>
         <source>Phone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone : %1</translation>
     </message>
     <message>
         <source>Dates: %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dates : du %1 au %2</translation>
     </message>
     <message>
         <source>Boat (length × beam × draft): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bateau (longueur × largeur × tirant d&apos;eau) : %1</translation>
     </message>
     <message>
         <source>Berth type: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;anneau : %1</translation>
     </message>
     <message>
         <source>Comments: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaires : %1</translation>
     </message>
     <message>
         <source>Holds %1 until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Retient %1 jusqu&apos;au %2</translation>
     </message>
     <message>
         <source>%1 by %2 at %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 par %2 le %3</translation>
     </message>
     <message>
         <source>The message:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message :</translation>
     </message>
     <message>
         <source>%1
 Open the booking wizard all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Ouvrir quand même l&apos;assistant de réservation ?</translation>
     </message>
     <message>
         <source>Accepted by %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceptée par %1 : %2</translation>
     </message>
     <message>
         <source>No free berth fits this request over its dates: there is nothing to hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun anneau libre ne convient à cette demande à ses dates : il n&apos;y a rien à retenir.</translation>
     </message>
     <message>
         <source>Hold which berth for %1 hours?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quel anneau retenir pendant %1 heures ?</translation>
     </message>
     <message>
         <source>%1 held for %2 hours: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 retenu pendant %2 heures : %3</translation>
     </message>
     <message>
         <source>Decline the request</source>
-        <translation type="unfinished"></translation>
+        <translation>Refuser la demande</translation>
     </message>
     <message>
         <source>&amp;Decline and send the reply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Refuser et envoyer la réponse</translation>
     </message>
     <message>
         <source>&amp;Keep the request</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Garder la demande</translation>
     </message>
     <message>
         <source>To %1 &lt;%2&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>À %1 &lt;%2&gt;</translation>
     </message>
     <message>
         <source>Declined by %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Refusée par %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -10539,7 +10548,7 @@ Open the booking wizard all the same?</source>
     </message>
     <message>
         <source>Only the database&apos;s owner, the office&apos;s role, may restore or compact it on a server, and this desk&apos;s address signs in as %1. Please do it at a desk whose address (and password file) name the office&apos;s role.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul le propriétaire de la base, le rôle du bureau, peut la restaurer ou la compacter sur un serveur, et l&apos;adresse de ce poste se connecte en tant que %1. Faites-le sur un poste dont l&apos;adresse (et le fichier de mots de passe) désignent le rôle du bureau.</translation>
     </message>
 </context>
 <context>
@@ -10558,15 +10567,15 @@ Open the booking wizard all the same?</source>
     </message>
     <message>
         <source>The server did not let your user do this: your role may not (a manager may approve it at this desk), or an administrator has changed or removed your user at another desk. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur n&apos;a pas autorisé votre utilisateur à le faire : votre rôle ne le permet pas (un responsable peut l&apos;approuver à ce poste), ou un administrateur a modifié ou supprimé votre utilisateur sur un autre poste. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>The server no longer lets your user in: an administrator has removed or deactivated it, or given it a new password, at another desk. Please sign in again (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur n&apos;accepte plus votre utilisateur : un administrateur l&apos;a supprimé, désactivé ou lui a donné un nouveau mot de passe sur un autre poste. Veuillez vous reconnecter (Fichier, Changer d&apos;utilisateur).</translation>
     </message>
     <message>
         <source>The server said: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a répondu : %1</translation>
     </message>
 </context>
 <context>
@@ -10597,7 +10606,7 @@ Open the booking wizard all the same?</source>
     </message>
     <message>
         <source>This server has no sign-in role: the office&apos;s role could not make roles when the database was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce serveur n&apos;a pas de rôle de connexion : le rôle du bureau n&apos;a pas pu créer de rôles lors de la création de la base.</translation>
     </message>
 </context>
 <context>
@@ -10938,31 +10947,31 @@ Oui : le compteur a dépassé %4 et est repassé par zéro. Non : le relevé a �
     <name>TermPricing</name>
     <message>
         <source>A term needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une durée doit avoir un nom.</translation>
     </message>
     <message>
         <source>The term &quot;%1&quot; needs its first and last days.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée « %1 » doit avoir un premier et un dernier jour.</translation>
     </message>
     <message>
         <source>The term &quot;%1&quot; ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée « %1 » se termine avant de commencer.</translation>
     </message>
     <message>
         <source>The term &quot;%1&quot; comes every year, so it cannot be longer than a year.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée « %1 » revient chaque année, elle ne peut donc pas dépasser un an.</translation>
     </message>
     <message>
         <source>A term&apos;s price is for a berth type or for one berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prix d&apos;une durée vaut pour un type d&apos;anneau ou pour un anneau.</translation>
     </message>
     <message>
         <source>A term&apos;s price must be from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prix d&apos;une durée doit aller de %1 à %2.</translation>
     </message>
     <message>
         <source>A term&apos;s price needs the date it takes effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prix d&apos;une durée doit avoir une date d&apos;effet.</translation>
     </message>
 </context>
 <context>
@@ -11304,19 +11313,19 @@ Oui : le compteur a dépassé %4 et est repassé par zéro. Non : le relevé a �
     </message>
     <message>
         <source>Sign-in Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Rôle de connexion</translation>
     </message>
     <message>
         <source>Desks may start as the server&apos;s sign-in role, zem_signin, instead of the office&apos;s role: it reads only what a sign-in needs, and each user then works as their own login. Type its new password, and put it in each desk&apos;s password file (.pgpass) in place of the office&apos;s. Leave both boxes empty to stop desks from starting that way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les postes peuvent démarrer avec le rôle de connexion du serveur, zem_signin, au lieu du rôle du bureau : il ne lit que ce dont une connexion a besoin, puis chaque utilisateur travaille avec sa propre connexion. Saisissez son nouveau mot de passe et placez-le dans le fichier de mots de passe (.pgpass) de chaque poste à la place de celui du bureau. Laissez les deux cases vides pour que les postes ne démarrent plus ainsi.</translation>
     </message>
     <message>
         <source>zem_signin: desks may no longer start with it</source>
-        <translation type="unfinished"></translation>
+        <translation>zem_signin : les postes ne peuvent plus démarrer avec</translation>
     </message>
     <message>
         <source>zem_signin: new password</source>
-        <translation type="unfinished"></translation>
+        <translation>zem_signin : nouveau mot de passe</translation>
     </message>
 </context>
 <context>
@@ -11415,7 +11424,7 @@ Oui : le compteur a dépassé %4 et est repassé par zéro. Non : le relevé a �
     </message>
     <message>
         <source>Si&amp;gn-in Role...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rôle de &amp;connexion...</translation>
     </message>
 </context>
 <context>
@@ -11752,115 +11761,115 @@ Oui : le compteur a dépassé %4 et est repassé par zéro. Non : le relevé a �
     </message>
     <message>
         <source>Online Booking Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulaire de réservation en ligne</translation>
     </message>
     <message>
         <source>Thank you for your booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Merci pour votre réservation</translation>
     </message>
     <message>
         <source>Go Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>Please complete the form below to make an online booking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez remplir le formulaire ci-dessous pour réserver en ligne.</translation>
     </message>
     <message>
         <source>Arrival date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date d&apos;arrivée :</translation>
     </message>
     <message>
         <source>Arrival day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour d&apos;arrivée</translation>
     </message>
     <message>
         <source>Arrival month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois d&apos;arrivée</translation>
     </message>
     <message>
         <source>Arrival year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année d&apos;arrivée</translation>
     </message>
     <message>
         <source>Departure date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de départ :</translation>
     </message>
     <message>
         <source>Departure day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour de départ</translation>
     </message>
     <message>
         <source>Departure month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois de départ</translation>
     </message>
     <message>
         <source>Departure year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année de départ</translation>
     </message>
     <message>
         <source>Your name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre nom :</translation>
     </message>
     <message>
         <source>Your email address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre adresse e-mail :</translation>
     </message>
     <message>
         <source>Any comments?</source>
-        <translation type="unfinished"></translation>
+        <translation>Des commentaires ?</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>What is free</source>
-        <translation type="unfinished"></translation>
+        <translation>Disponibilités</translation>
     </message>
     <message>
         <source>Choose your dates above and give your boat&apos;s size to see which kinds of berth are free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez vos dates ci-dessus et indiquez les dimensions de votre bateau pour voir quels types d&apos;anneau sont libres.</translation>
     </message>
     <message>
         <source>Length (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur (m) :</translation>
     </message>
     <message>
         <source>Beam (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur (m) :</translation>
     </message>
     <message>
         <source>Draft (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirant d&apos;eau (m) :</translation>
     </message>
     <message>
         <source>Choose an arrival before the departure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une arrivée avant le départ.</translation>
     </message>
     <message>
         <source>We show what is free up to </source>
-        <translation type="unfinished"></translation>
+        <translation>Nous affichons les disponibilités jusqu&apos;au </translation>
     </message>
     <message>
         <source>: send the form and we will look.</source>
-        <translation type="unfinished"></translation>
+        <translation>: envoyez le formulaire et nous regarderons.</translation>
     </message>
     <message>
         <source>Free for those nights: </source>
-        <translation type="unfinished"></translation>
+        <translation>Libre pour ces nuits : </translation>
     </message>
     <message>
         <source>. Send the form to ask for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>. Envoyez le formulaire pour le demander.</translation>
     </message>
     <message>
         <source>Nothing free fits those nights and that boat: send the form and we will look.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien de libre ne convient à ces nuits et à ce bateau : envoyez le formulaire et nous regarderons.</translation>
     </message>
 </context>
 <context>
