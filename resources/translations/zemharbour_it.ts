@@ -7078,11 +7078,11 @@ I segnaposto sono: %2</translation>
     </message>
     <message>
         <source>Booking request declined</source>
-        <translation type="unfinished"></translation>
+        <translation>Richiesta di prenotazione rifiutata</translation>
     </message>
     <message>
         <source>Your booking request at {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>La Sua richiesta di prenotazione presso {Company}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -7093,11 +7093,18 @@ If other dates would suit you, just reply to this message or call us on {Company
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Gentile {CustomerName},
+
+La ringraziamo per la Sua richiesta dal {Arrival} al {Departure}. Siamo spiacenti di non avere un posto barca disponibile per Lei in quelle date.
+
+Se altre date Le andassero bene, risponda pure a questo messaggio o ci chiami al numero {CompanyPhone}.
+
+Cordiali saluti,
+{Company}</translation>
     </message>
     <message>
         <source>There is no language with the code &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non esiste una lingua con il codice &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -7168,7 +7175,7 @@ Kind regards,
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lingua:</translation>
     </message>
 </context>
 <context>
@@ -7526,7 +7533,7 @@ Kind regards,
     </message>
     <message>
         <source>Re&amp;quests...</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;ichieste...</translation>
     </message>
 </context>
 <context>
@@ -7642,67 +7649,67 @@ Il database attuale viene conservato come %4 e può essere ripristinato da lì.<
     </message>
     <message>
         <source>%1 use by berth and month, %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo %1 per posto barca e mese, dal %2 al %3</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished">Posto barca</translation>
+        <translation>Posto barca</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished">Mese</translation>
+        <translation>Mese</translation>
     </message>
     <message>
         <source>Use (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo (%1)</translation>
     </message>
     <message>
         <source>Meter</source>
-        <translation type="unfinished">Contatore</translation>
+        <translation>Contatore</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished">Tipo</translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Last read</source>
-        <translation type="unfinished">Ultima lettura</translation>
+        <translation>Ultima lettura</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorni</translation>
     </message>
     <message>
         <source>never read</source>
-        <translation type="unfinished"></translation>
+        <translation>mai letto</translation>
     </message>
     <message>
         <source>Readings flagged, %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Letture segnalate, dal %1 al %2</translation>
     </message>
     <message>
         <source>Read on</source>
-        <translation type="unfinished">Letto il</translation>
+        <translation>Letto il</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished">Lettura</translation>
+        <translation>Lettura</translation>
     </message>
     <message>
         <source>Why</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo</translation>
     </message>
     <message>
         <source>over three times the usual</source>
-        <translation type="unfinished"></translation>
+        <translation>oltre il triplo del solito</translation>
     </message>
     <message>
         <source>rolled over</source>
-        <translation type="unfinished">azzerato</translation>
+        <translation>azzerato</translation>
     </message>
     <message>
         <source>corrected from %1</source>
-        <translation type="unfinished">corretta, era %1</translation>
+        <translation>corretta, era %1</translation>
     </message>
 </context>
 <context>
@@ -8596,11 +8603,11 @@ dal %2 al %3</translation>
     <name>PdfPages</name>
     <message>
         <source>The PDF could not be divided into letters: it is not laid out as expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile dividere il PDF in lettere: l&apos;impaginazione non è quella prevista.</translation>
     </message>
     <message>
         <source>Pages %1 to %2 are not in the PDF of %3 pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pagine da %1 a %2 non sono nel PDF di %3 pagine.</translation>
     </message>
 </context>
 <context>
@@ -8755,7 +8762,7 @@ dal %2 al %3</translation>
     </message>
     <message>
         <source>Document language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua dei documenti:</translation>
     </message>
 </context>
 <context>
@@ -9290,11 +9297,11 @@ dal %2 al %3</translation>
     </message>
     <message>
         <source>The language is applied at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lingua si applica al prossimo avvio.</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lingua:</translation>
     </message>
 </context>
 <context>
@@ -9879,404 +9886,406 @@ No torna all&apos;elenco.</numerusform>
     <name>RequestActions</name>
     <message>
         <source>length %1</source>
-        <translation type="unfinished"></translation>
+        <translation>lunghezza %1</translation>
     </message>
     <message>
         <source>beam %1</source>
-        <translation type="unfinished"></translation>
+        <translation>larghezza %1</translation>
     </message>
     <message>
         <source>draft %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pescaggio %1</translation>
     </message>
     <message>
         <source>from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>dal %1 al %2</translation>
     </message>
     <message>
         <source>No free berth fits a boat of %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun posto barca libero è adatto a una barca di %1 %2.</translation>
     </message>
     <message>
         <source>No berth is free %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun posto barca è libero %1.</translation>
     </message>
     <message>
         <source>From the booking request received %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalla richiesta di prenotazione ricevuta il %1.</translation>
     </message>
     <message>
         <source>Boat of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Barca di %1</translation>
     </message>
     <message>
         <source>The request has no e-mail address to answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La richiesta non ha un indirizzo e-mail a cui rispondere: %1</translation>
     </message>
 </context>
 <context>
     <name>RequestMailboxPanel</name>
     <message>
         <source>empty: no requests are read</source>
-        <translation type="unfinished"></translation>
+        <translation>vuoto: nessuna richiesta viene letta</translation>
     </message>
     <message>
         <source>None (inside the office only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna (solo all&apos;interno dell&apos;ufficio)</translation>
     </message>
     <message>
         <source>STARTTLS</source>
-        <translation type="unfinished"></translation>
+        <translation>STARTTLS</translation>
     </message>
     <message>
         <source>TLS (imaps)</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS (imaps)</translation>
     </message>
     <message>
         <source>Take the server&apos;s own &amp;certificate unchecked</source>
-        <translation type="unfinished"></translation>
+        <translation>Accetta il certi&amp;ficato del server senza verifica</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">&amp;Salva</translation>
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>Mail ser&amp;ver:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ser&amp;ver di posta:</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished">&amp;Porta:</translation>
+        <translation>&amp;Porta:</translation>
     </message>
     <message>
         <source>Securit&amp;y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicure&amp;zza:</translation>
     </message>
     <message>
         <source>&amp;User:</source>
-        <translation type="unfinished">&amp;Utente:</translation>
+        <translation>&amp;Utente:</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation type="unfinished">Pass&amp;word:</translation>
+        <translation>Pass&amp;word:</translation>
     </message>
     <message>
         <source>&amp;Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Car&amp;tella:</translation>
     </message>
     <message>
         <source>Read every (&amp;minutes):</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi ogni (&amp;minuti):</translation>
     </message>
     <message>
         <source>A hold las&amp;ts (hours):</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;opzione &amp;dura (ore):</translation>
     </message>
     <message>
         <source>The mailbox settings were not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le impostazioni della casella di posta non sono state salvate.
+%1</translation>
     </message>
     <message>
         <source>Requests</source>
-        <translation type="unfinished"></translation>
+        <translation>Richieste</translation>
     </message>
 </context>
 <context>
     <name>RequestMessage</name>
     <message>
         <source>This message is not a booking request from the web page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo messaggio non è una richiesta di prenotazione dalla pagina web.</translation>
     </message>
     <message>
         <source>The departure is not after the arrival.</source>
-        <translation type="unfinished">La partenza non segue l&apos;arrivo.</translation>
+        <translation>La partenza non segue l&apos;arrivo.</translation>
     </message>
     <message>
         <source>The dates cannot be read as days, months and years: enter them from the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le date non si leggono come giorni, mesi e anni: inserirle dal messaggio.</translation>
     </message>
     <message>
         <source>The dates are written in another style: enter them from the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le date sono scritte in un altro formato: inserirle dal messaggio.</translation>
     </message>
     <message>
         <source>The request gives no dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>La richiesta non indica date.</translation>
     </message>
     <message>
         <source>The request gives no name.</source>
-        <translation type="unfinished"></translation>
+        <translation>La richiesta non indica un nome.</translation>
     </message>
     <message>
         <source>The request gives no e-mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>La richiesta non indica un indirizzo e-mail.</translation>
     </message>
     <message>
         <source>The e-mail address &quot;%1&quot; cannot be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere all&apos;indirizzo e-mail &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>the length &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la lunghezza &quot;%1&quot;</translation>
     </message>
     <message>
         <source>the beam &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la larghezza &quot;%1&quot;</translation>
     </message>
     <message>
         <source>the draft &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>il pescaggio &quot;%1&quot;</translation>
     </message>
     <message>
         <source>The boat&apos;s size cannot be read (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dimensioni della barca non sono leggibili (%1).</translation>
     </message>
     <message>
         <source>The message is %1 KB, too large to read here: read it in the mailbox.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il messaggio è di %1 KB, troppo grande per leggerlo qui: leggerlo nella casella di posta.</translation>
     </message>
 </context>
 <context>
     <name>RequestSettings</name>
     <message>
         <source>The mailbox is read every 1 to %1 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La casella di posta si legge ogni 1-%1 minuti.</translation>
     </message>
     <message>
         <source>A hold lasts 1 to %1 hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;opzione dura da 1 a %1 ore.</translation>
     </message>
     <message>
         <source>The user name must be one line of at most 200 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome utente deve essere una riga di al massimo 200 caratteri.</translation>
     </message>
 </context>
 <context>
     <name>RequestStore</name>
     <message>
         <source>%1 declined this request at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha rifiutato questa richiesta il %2.</translation>
     </message>
     <message>
         <source>This request was booked by %1 at %2 (booking %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa richiesta è stata prenotata da %1 il %2 (prenotazione %3).</translation>
     </message>
     <message>
         <source>%1 accepted this request at %2 and is booking it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha accettato questa richiesta il %2 e la sta prenotando.</translation>
     </message>
     <message>
         <source>The request changed meanwhile: look at it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel frattempo la richiesta è cambiata: riesaminarla.</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova</translation>
     </message>
     <message>
         <source>To check</source>
-        <translation type="unfinished"></translation>
+        <translation>Da verificare</translation>
     </message>
     <message>
         <source>Booked</source>
-        <translation type="unfinished">Prenotato</translation>
+        <translation>Prenotata</translation>
     </message>
     <message>
         <source>Held</source>
-        <translation type="unfinished"></translation>
+        <translation>In opzione</translation>
     </message>
     <message>
         <source>Accepted</source>
-        <translation type="unfinished">Accettato</translation>
+        <translation>Accettata</translation>
     </message>
     <message>
         <source>Declined</source>
-        <translation type="unfinished"></translation>
+        <translation>Rifiutata</translation>
     </message>
     <message>
         <source>Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Scaduta</translation>
     </message>
     <message>
         <source>The request is no longer there.</source>
-        <translation type="unfinished"></translation>
+        <translation>La richiesta non esiste più.</translation>
     </message>
     <message>
         <source>The request has no dates to hold a berth for: book it through the wizard instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>La richiesta non ha date per cui tenere un posto barca: prenotarla piuttosto con la procedura guidata.</translation>
     </message>
     <message>
         <source>The request holds %1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>La richiesta tiene già %1.</translation>
     </message>
     <message>
         <source>A hold must end after now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;opzione deve finire nel futuro.</translation>
     </message>
     <message>
         <source>Held for %1 until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tenuto per %1 fino al %2</translation>
     </message>
     <message>
         <source>Request from %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Richiesta di %1 (%2)</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">dal %1 al %2</translation>
+        <translation>dal %1 al %2</translation>
     </message>
 </context>
 <context>
     <name>RequestsWindow</name>
     <message>
         <source>Received</source>
-        <translation type="unfinished">Incassato</translation>
+        <translation>Ricevuta</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nome</translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished">E-mail</translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Arrival</source>
-        <translation type="unfinished">Arrivo</translation>
+        <translation>Arrivo</translation>
     </message>
     <message>
         <source>Departure</source>
-        <translation type="unfinished">Partenza</translation>
+        <translation>Partenza</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished">Barca</translation>
+        <translation>Barca</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished">Stato</translation>
+        <translation>Stato</translation>
     </message>
     <message>
         <source>Show answ&amp;ered requests too</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra anche le richieste &amp;gestite</translation>
     </message>
     <message>
         <source>&amp;Accept...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Accetta...</translation>
     </message>
     <message>
         <source>&amp;Hold...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opzione...</translation>
     </message>
     <message>
         <source>&amp;Decline...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rifiuta...</translation>
     </message>
     <message>
         <source>&amp;Read now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leggi ora</translation>
     </message>
     <message>
         <source>Re&amp;quests</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;ichieste</translation>
     </message>
     <message>
         <source>Mai&amp;lbox</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Casella di posta</translation>
     </message>
     <message>
         <source>Booking Requests</source>
-        <translation type="unfinished"></translation>
+        <translation>Richieste di prenotazione</translation>
     </message>
     <message>
         <source>The requests could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere le richieste: %1</translation>
     </message>
     <message>
         <source>To check: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Da verificare: %1</translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome: %1</translation>
     </message>
     <message>
         <source>E-mail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail: %1</translation>
     </message>
     <message>
         <source>Phone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefono: %1</translation>
     </message>
     <message>
         <source>Dates: %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Date: dal %1 al %2</translation>
     </message>
     <message>
         <source>Boat (length × beam × draft): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Barca (lunghezza × larghezza × pescaggio): %1</translation>
     </message>
     <message>
         <source>Berth type: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di posto barca: %1</translation>
     </message>
     <message>
         <source>Comments: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Commenti: %1</translation>
     </message>
     <message>
         <source>Holds %1 until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiene %1 fino al %2</translation>
     </message>
     <message>
         <source>%1 by %2 at %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 da %2 il %3</translation>
     </message>
     <message>
         <source>The message:</source>
-        <translation type="unfinished"></translation>
+        <translation>Il messaggio:</translation>
     </message>
     <message>
         <source>%1
 Open the booking wizard all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Aprire comunque la procedura guidata di prenotazione?</translation>
     </message>
     <message>
         <source>Accepted by %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Accettata da %1: %2</translation>
     </message>
     <message>
         <source>No free berth fits this request over its dates: there is nothing to hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun posto barca libero è adatto a questa richiesta nelle sue date: non c&apos;è nulla da tenere.</translation>
     </message>
     <message>
         <source>Hold which berth for %1 hours?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quale posto barca tenere per %1 ore?</translation>
     </message>
     <message>
         <source>%1 held for %2 hours: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tenuto per %2 ore: %3</translation>
     </message>
     <message>
         <source>Decline the request</source>
-        <translation type="unfinished"></translation>
+        <translation>Rifiuta la richiesta</translation>
     </message>
     <message>
         <source>&amp;Decline and send the reply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rifiuta e invia la risposta</translation>
     </message>
     <message>
         <source>&amp;Keep the request</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tieni la richiesta</translation>
     </message>
     <message>
         <source>To %1 &lt;%2&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>A %1 &lt;%2&gt;</translation>
     </message>
     <message>
         <source>Declined by %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rifiutata da %1: %2</translation>
     </message>
 </context>
 <context>
@@ -10539,7 +10548,7 @@ Open the booking wizard all the same?</source>
     </message>
     <message>
         <source>Only the database&apos;s owner, the office&apos;s role, may restore or compact it on a server, and this desk&apos;s address signs in as %1. Please do it at a desk whose address (and password file) name the office&apos;s role.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo il proprietario del database, il ruolo dell&apos;ufficio, può ripristinarlo o compattarlo su un server, e l&apos;indirizzo di questa postazione accede come %1. Eseguire l&apos;operazione da una postazione il cui indirizzo (e file delle password) indichi il ruolo dell&apos;ufficio.</translation>
     </message>
 </context>
 <context>
@@ -10558,15 +10567,15 @@ Open the booking wizard all the same?</source>
     </message>
     <message>
         <source>The server did not let your user do this: your role may not (a manager may approve it at this desk), or an administrator has changed or removed your user at another desk. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server non ha consentito l&apos;operazione al Suo utente: il Suo ruolo non lo permette (un responsabile può approvarla da questa postazione), oppure un amministratore ha modificato o eliminato il Suo utente da un&apos;altra postazione. Non è stato modificato nulla.</translation>
     </message>
     <message>
         <source>The server no longer lets your user in: an administrator has removed or deactivated it, or given it a new password, at another desk. Please sign in again (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server non accetta più il Suo utente: un amministratore lo ha eliminato, disattivato o gli ha dato una nuova password da un&apos;altra postazione. Accedere di nuovo (File, Cambia utente).</translation>
     </message>
     <message>
         <source>The server said: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server ha risposto: %1</translation>
     </message>
 </context>
 <context>
@@ -10597,7 +10606,7 @@ Open the booking wizard all the same?</source>
     </message>
     <message>
         <source>This server has no sign-in role: the office&apos;s role could not make roles when the database was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo server non ha un ruolo di accesso: il ruolo dell&apos;ufficio non ha potuto creare ruoli quando è stato creato il database.</translation>
     </message>
 </context>
 <context>
@@ -10938,31 +10947,31 @@ Sì: il contatore ha superato %4 ed è ripartito da zero. No: la lettura è stat
     <name>TermPricing</name>
     <message>
         <source>A term needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una durata richiede un nome.</translation>
     </message>
     <message>
         <source>The term &quot;%1&quot; needs its first and last days.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durata &quot;%1&quot; richiede il primo e l&apos;ultimo giorno.</translation>
     </message>
     <message>
         <source>The term &quot;%1&quot; ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durata &quot;%1&quot; finisce prima di cominciare.</translation>
     </message>
     <message>
         <source>The term &quot;%1&quot; comes every year, so it cannot be longer than a year.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durata &quot;%1&quot; si ripete ogni anno, quindi non può superare un anno.</translation>
     </message>
     <message>
         <source>A term&apos;s price is for a berth type or for one berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il prezzo di una durata vale per un tipo di posto barca o per un posto barca.</translation>
     </message>
     <message>
         <source>A term&apos;s price must be from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il prezzo di una durata deve essere da %1 a %2.</translation>
     </message>
     <message>
         <source>A term&apos;s price needs the date it takes effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il prezzo di una durata richiede la data di decorrenza.</translation>
     </message>
 </context>
 <context>
@@ -11304,19 +11313,19 @@ Sì: il contatore ha superato %4 ed è ripartito da zero. No: la lettura è stat
     </message>
     <message>
         <source>Sign-in Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruolo di accesso</translation>
     </message>
     <message>
         <source>Desks may start as the server&apos;s sign-in role, zem_signin, instead of the office&apos;s role: it reads only what a sign-in needs, and each user then works as their own login. Type its new password, and put it in each desk&apos;s password file (.pgpass) in place of the office&apos;s. Leave both boxes empty to stop desks from starting that way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le postazioni possono avviarsi con il ruolo di accesso del server, zem_signin, invece del ruolo dell&apos;ufficio: legge solo ciò che serve all&apos;accesso, poi ogni utente lavora con il proprio login. Digitare la sua nuova password e inserirla nel file delle password (.pgpass) di ogni postazione al posto di quella dell&apos;ufficio. Lasciare vuote entrambe le caselle perché le postazioni non si avviino più così.</translation>
     </message>
     <message>
         <source>zem_signin: desks may no longer start with it</source>
-        <translation type="unfinished"></translation>
+        <translation>zem_signin: le postazioni non possono più avviarsi con esso</translation>
     </message>
     <message>
         <source>zem_signin: new password</source>
-        <translation type="unfinished"></translation>
+        <translation>zem_signin: nuova password</translation>
     </message>
 </context>
 <context>
@@ -11415,7 +11424,7 @@ Sì: il contatore ha superato %4 ed è ripartito da zero. No: la lettura è stat
     </message>
     <message>
         <source>Si&amp;gn-in Role...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ruolo di accesso...</translation>
     </message>
 </context>
 <context>
@@ -11752,115 +11761,115 @@ Sì: il contatore ha superato %4 ed è ripartito da zero. No: la lettura è stat
     </message>
     <message>
         <source>Online Booking Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulo di prenotazione online</translation>
     </message>
     <message>
         <source>Thank you for your booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Grazie per la Sua prenotazione</translation>
     </message>
     <message>
         <source>Go Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>Please complete the form below to make an online booking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compili il modulo qui sotto per prenotare online.</translation>
     </message>
     <message>
         <source>Arrival date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di arrivo:</translation>
     </message>
     <message>
         <source>Arrival day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno di arrivo</translation>
     </message>
     <message>
         <source>Arrival month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mese di arrivo</translation>
     </message>
     <message>
         <source>Arrival year</source>
-        <translation type="unfinished"></translation>
+        <translation>Anno di arrivo</translation>
     </message>
     <message>
         <source>Departure date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di partenza:</translation>
     </message>
     <message>
         <source>Departure day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno di partenza</translation>
     </message>
     <message>
         <source>Departure month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mese di partenza</translation>
     </message>
     <message>
         <source>Departure year</source>
-        <translation type="unfinished"></translation>
+        <translation>Anno di partenza</translation>
     </message>
     <message>
         <source>Your name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Il Suo nome:</translation>
     </message>
     <message>
         <source>Your email address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Il Suo indirizzo e-mail:</translation>
     </message>
     <message>
         <source>Any comments?</source>
-        <translation type="unfinished"></translation>
+        <translation>Commenti?</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella</translation>
     </message>
     <message>
         <source>What is free</source>
-        <translation type="unfinished"></translation>
+        <translation>Disponibilità</translation>
     </message>
     <message>
         <source>Choose your dates above and give your boat&apos;s size to see which kinds of berth are free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scelga le date qui sopra e indichi le dimensioni della barca per vedere quali tipi di posto barca sono liberi.</translation>
     </message>
     <message>
         <source>Length (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza (m):</translation>
     </message>
     <message>
         <source>Beam (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza (m):</translation>
     </message>
     <message>
         <source>Draft (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Pescaggio (m):</translation>
     </message>
     <message>
         <source>Choose an arrival before the departure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scelga un arrivo precedente alla partenza.</translation>
     </message>
     <message>
         <source>We show what is free up to </source>
-        <translation type="unfinished"></translation>
+        <translation>Mostriamo la disponibilità fino al </translation>
     </message>
     <message>
         <source>: send the form and we will look.</source>
-        <translation type="unfinished"></translation>
+        <translation>: invii il modulo e verificheremo.</translation>
     </message>
     <message>
         <source>Free for those nights: </source>
-        <translation type="unfinished"></translation>
+        <translation>Libero per quelle notti: </translation>
     </message>
     <message>
         <source>. Send the form to ask for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>. Invii il modulo per richiederlo.</translation>
     </message>
     <message>
         <source>Nothing free fits those nights and that boat: send the form and we will look.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nulla di libero è adatto a quelle notti e a quella barca: invii il modulo e verificheremo.</translation>
     </message>
 </context>
 <context>
