@@ -4220,7 +4220,7 @@ Oui encaisse le paiement maintenant, Non enregistre le départ avec le solde dû
     </message>
     <message>
         <source>Due</source>
-        <translation>Échue le</translation>
+        <translation>À payer le</translation>
     </message>
     <message>
         <source>Amount</source>
