@@ -416,7 +416,7 @@ Erreur : %1</translation>
     <name>BerthEntry</name>
     <message>
         <source>Takes &amp;multihulls</source>
-        <translation>Accepte les &amp;multicoques</translation>
+        <translation>Accepte les m&amp;ulticoques</translation>
     </message>
     <message>
         <source>Owner:</source>
@@ -432,7 +432,7 @@ Erreur : %1</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation>&amp;Supprimer</translation>
+        <translation>Supp&amp;rimer</translation>
     </message>
     <message>
         <source>Berth:</source>
@@ -979,7 +979,7 @@ Bloquer quand même l&apos;anneau ? Les réservations le conservent et sont sign
     </message>
     <message>
         <source>&amp;Insurance company:</source>
-        <translation>&amp;Assureur :</translation>
+        <translation>Ass&amp;ureur :</translation>
     </message>
     <message>
         <source>&amp;Policy number:</source>

@@ -416,7 +416,7 @@ Errore: %1</translation>
     <name>BerthEntry</name>
     <message>
         <source>Takes &amp;multihulls</source>
-        <translation>Accetta &amp;multiscafi</translation>
+        <translation>Accetta m&amp;ultiscafi</translation>
     </message>
     <message>
         <source>Owner:</source>
@@ -428,7 +428,7 @@ Errore: %1</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation>&amp;Aggiungi</translation>
+        <translation>A&amp;ggiungi</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
@@ -967,11 +967,11 @@ Bloccare comunque il posto barca? Le prenotazioni lo mantengono e sono segnalate
     </message>
     <message>
         <source>&amp;Height (ft):</source>
-        <translation>&amp;Altezza (ft):</translation>
+        <translation>Alte&amp;zza (ft):</translation>
     </message>
     <message>
         <source>&amp;Height (m):</source>
-        <translation>&amp;Altezza (m):</translation>
+        <translation>Alte&amp;zza (m):</translation>
     </message>
     <message>
         <source>&amp;Registration or sail number:</source>
