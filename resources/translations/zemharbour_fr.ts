@@ -4035,7 +4035,7 @@ Oui encaisse le paiement maintenant, Non enregistre le départ avec le solde dû
     </message>
     <message>
         <source>Dear %1,</source>
-        <translation>Madame, Monsieur %1,</translation>
+        <translation>Bonjour %1,</translation>
     </message>
     <message>
         <source>Your contract %1 for %2 comes to its end. We are pleased to renew it from %3 to %4 at %5, payable as below.</source>
@@ -4043,7 +4043,7 @@ Oui encaisse le paiement maintenant, Non enregistre le départ avec le solde dû
     </message>
     <message>
         <source>Yours sincerely,</source>
-        <translation>Veuillez agréer nos salutations distinguées,</translation>
+        <translation>Cordialement,</translation>
     </message>
     <message>
         <source>INVOICE</source>
@@ -7099,7 +7099,7 @@ Nous vous remercions de votre demande du {Arrival} au {Departure}. Nous regretto
 
 Si d&apos;autres dates vous conviennent, il vous suffit de répondre à ce message ou de nous appeler au {CompanyPhone}.
 
-Bien cordialement,
+Cordialement,
 {Company}</translation>
     </message>
     <message>
