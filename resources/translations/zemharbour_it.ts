@@ -5191,7 +5191,7 @@ No mantiene il contratto.</translation>
     </message>
     <message>
         <source>Document lan&amp;guage...</source>
-        <translation>&amp;Lingua dei documenti...</translation>
+        <translation>Lingua dei doc&amp;umenti...</translation>
     </message>
     <message>
         <source>Document language: %1</source>
