@@ -163,51 +163,51 @@
     <name>AwayPeriods</name>
     <message>
         <source>Another desk removed this contract meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre poste a supprimé ce contrat entre-temps.</translation>
     </message>
     <message>
         <source>Enter the first day away and the day back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le premier jour d&apos;absence et le jour du retour.</translation>
     </message>
     <message>
         <source>The day back must come after the first day away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jour du retour doit suivre le premier jour d&apos;absence.</translation>
     </message>
     <message>
         <source>The absence must lie within the contract&apos;s term, %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;absence doit se situer dans la durée du contrat, du %1 au %2.</translation>
     </message>
     <message>
         <source>The note is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>La note dépasse %1 caractères.</translation>
     </message>
     <message>
         <source>The contract has been cancelled: its berths are no longer held.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrat a été résilié : ses anneaux ne sont plus réservés.</translation>
     </message>
     <message>
         <source>The holder is already away from %1 to %2: change that absence instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le titulaire est déjà absent du %1 au %2 : modifiez plutôt cette absence.</translation>
     </message>
     <message>
         <source>Another desk removed this absence meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre poste a supprimé cette absence entre-temps.</translation>
     </message>
     <message>
         <source>Booking %1 (%2, %3 to %4) stays on the berth while the holder is away: move it before shortening the absence.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation %1 (%2, du %3 au %4) occupe l&apos;anneau pendant l&apos;absence du titulaire : déplacez-la avant de raccourcir l&apos;absence.</translation>
     </message>
     <message>
         <source>A visitor was booked on the berth meanwhile: the absence was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un visiteur a été réservé sur l&apos;anneau entre-temps : l&apos;absence n&apos;a pas été modifiée.</translation>
     </message>
     <message>
         <source>Booking %1 (%2, %3 to %4) stays on the berth while the holder is away: the absence cannot be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation %1 (%2, du %3 au %4) occupe l&apos;anneau pendant l&apos;absence du titulaire : l&apos;absence ne peut pas être supprimée.</translation>
     </message>
     <message>
         <source>A visitor was booked on the berth meanwhile: the absence was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un visiteur a été réservé sur l&apos;anneau entre-temps : l&apos;absence a été conservée.</translation>
     </message>
 </context>
 <context>
@@ -318,71 +318,71 @@ Erreur : %1</translation>
     <name>BerthBlocks</name>
     <message>
         <source>Another desk changed this block meanwhile.</source>
-        <translation type="unfinished">Un autre poste a modifié ce blocage entre-temps.</translation>
+        <translation>Un autre poste a modifié ce blocage entre-temps.</translation>
     </message>
     <message>
         <source>Another desk removed this block meanwhile.</source>
-        <translation type="unfinished">Un autre poste a levé ce blocage entre-temps.</translation>
+        <translation>Un autre poste a levé ce blocage entre-temps.</translation>
     </message>
     <message>
         <source>A contract holds this berth over the period: change or cancel the contract in Contracts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un contrat occupe cet anneau sur la période : modifiez ou résiliez le contrat dans Contrats.</translation>
     </message>
     <message>
         <source>Please choose the berth to block.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir l&apos;anneau à bloquer.</translation>
     </message>
     <message>
         <source>The block must end after it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le blocage doit finir après son début.</translation>
     </message>
     <message>
         <source>A block must lie between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un blocage doit se situer entre le %1 et le %2.</translation>
     </message>
     <message>
         <source>Please give the reason for the block.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez indiquer le motif du blocage.</translation>
     </message>
     <message>
         <source>The reason may be at most %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le motif compte au plus %1 caractères.</translation>
     </message>
     <message>
         <source>The berth is no longer in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;anneau ne figure plus au registre.</translation>
     </message>
     <message>
         <source>%1 is already blocked from %2 to %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est déjà bloqué du %2 au %3 : %4</translation>
     </message>
     <message>
         <source>Booking %1 (%2, %3 to %4) holds %5 over the period: the block was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation %1 (%2, du %3 au %4) occupe %5 sur la période : le blocage n&apos;a pas été enregistré.</translation>
     </message>
     <message>
         <source>%1 was booked over the period meanwhile: the block was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été réservé sur la période entre-temps : le blocage n&apos;a pas été enregistré.</translation>
     </message>
     <message>
         <source>Berth:</source>
-        <translation type="unfinished">Anneau :</translation>
+        <translation>Anneau :</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished">Du :</translation>
+        <translation>Du :</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished">Au :</translation>
+        <translation>Au :</translation>
     </message>
     <message>
         <source>Reason:</source>
-        <translation type="unfinished"></translation>
+        <translation>Motif :</translation>
     </message>
     <message>
         <source>%1 blocked from %2 to %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bloqué du %2 au %3 : %4</translation>
     </message>
 </context>
 <context>
@@ -405,18 +405,18 @@ Erreur : %1</translation>
     </message>
     <message>
         <source>Berth &apos;%1&apos; has been booked at another desk since you removed it (1 new booking). Nothing was saved, and the berth is listed again: remove it again to delete it with its bookings, or press OK to save the other changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;anneau « %1 » a été réservé sur un autre poste depuis que vous l&apos;avez retiré (1 nouvelle réservation). Rien n&apos;a été enregistré et l&apos;anneau est de nouveau listé : retirez-le encore pour le supprimer avec ses réservations, ou appuyez sur OK pour enregistrer les autres modifications.</translation>
     </message>
     <message>
         <source>Berth &apos;%1&apos; has been booked at another desk since you removed it (%2 new bookings). Nothing was saved, and the berth is listed again: remove it again to delete it with its bookings, or press OK to save the other changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;anneau « %1 » a été réservé sur un autre poste depuis que vous l&apos;avez retiré (%2 nouvelles réservations). Rien n&apos;a été enregistré et l&apos;anneau est de nouveau listé : retirez-le encore pour le supprimer avec ses réservations, ou appuyez sur OK pour enregistrer les autres modifications.</translation>
     </message>
 </context>
 <context>
     <name>BerthEntry</name>
     <message>
         <source>Takes &amp;multihulls</source>
-        <translation>Accepte les &amp;multicoques</translation>
+        <translation>Accepte les m&amp;ulticoques</translation>
     </message>
     <message>
         <source>Owner:</source>
@@ -432,7 +432,7 @@ Erreur : %1</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation>&amp;Supprimer</translation>
+        <translation>Supp&amp;rimer</translation>
     </message>
     <message>
         <source>Berth:</source>
@@ -669,11 +669,11 @@ Erreur : %1</translation>
     </message>
     <message>
         <source>1 berth was made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 anneau a été créé sur un autre poste depuis la question. Rien n&apos;a été supprimé.</translation>
     </message>
     <message>
         <source>%1 berths were made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 anneaux ont été créés sur un autre poste depuis la question. Rien n&apos;a été supprimé.</translation>
     </message>
 </context>
 <context>
@@ -979,7 +979,7 @@ Bloquer quand même l&apos;anneau ? Les réservations le conservent et sont sign
     </message>
     <message>
         <source>&amp;Insurance company:</source>
-        <translation>&amp;Assureur :</translation>
+        <translation>Ass&amp;ureur :</translation>
     </message>
     <message>
         <source>&amp;Policy number:</source>
@@ -1605,23 +1605,23 @@ Conserver le prix convenu ?</translation>
     <name>BookingDeposit</name>
     <message>
         <source>A deposit cannot be less than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un acompte ne peut pas être inférieur à %1.</translation>
     </message>
     <message>
         <source>The deposit cannot be more than the total payable, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;acompte ne peut pas dépasser le total à payer, %1.</translation>
     </message>
     <message>
         <source>The deposit cannot fall due before the day the booking was made, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;acompte ne peut pas être échu avant le jour de la réservation, %1.</translation>
     </message>
     <message>
         <source>The deposit cannot fall due after the balance, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;acompte ne peut pas être échu après le solde, %1.</translation>
     </message>
     <message>
         <source>The balance cannot fall due after the arrival, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le solde ne peut pas être échu après l&apos;arrivée, %1.</translation>
     </message>
 </context>
 <context>
@@ -2924,19 +2924,19 @@ Conserver le prix convenu ?</translation>
     <name>CalendarFiles</name>
     <message>
         <source>Not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Indisponible</translation>
     </message>
     <message>
         <source>The address did not give a calendar (no BEGIN:VCALENDAR at its start).</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse n&apos;a pas fourni de calendrier (pas de BEGIN:VCALENDAR au début).</translation>
     </message>
     <message>
         <source>The address gave text that could not be read as a calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse a fourni un texte illisible comme calendrier.</translation>
     </message>
     <message>
         <source>The calendar has more than %1 events to come: it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calendrier compte plus de %1 événements à venir : il n&apos;a pas été lu.</translation>
     </message>
 </context>
 <context>
@@ -3795,11 +3795,11 @@ Oui encaisse le paiement maintenant, Non enregistre le départ avec le solde dû
     <name>ContractBatch</name>
     <message>
         <source>%1 is held over the contract&apos;s days: the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est occupé pendant les jours du contrat : le contrat n&apos;a pas été enregistré.</translation>
     </message>
     <message>
         <source>%1 would be held twice from %2 to %3 by contracts of this run: nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 serait occupé deux fois du %2 au %3 par des contrats de ce traitement : rien n&apos;a été enregistré.</translation>
     </message>
 </context>
 <context>
@@ -3951,194 +3951,194 @@ Oui encaisse le paiement maintenant, Non enregistre le départ avec le solde dû
     <name>ContractDocuments</name>
     <message>
         <source>Contract No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat n° :</translation>
     </message>
     <message>
         <source>Berth(s):</source>
-        <translation type="unfinished">Anneau(x) :</translation>
+        <translation>Anneau(x) :</translation>
     </message>
     <message>
         <source>Boat:</source>
-        <translation type="unfinished">Bateau :</translation>
+        <translation>Bateau :</translation>
     </message>
     <message>
         <source>Term:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée :</translation>
     </message>
     <message>
         <source>First day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier jour :</translation>
     </message>
     <message>
         <source>Last day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier jour :</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished">Prix</translation>
+        <translation>Prix</translation>
     </message>
     <message>
         <source>Price before tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix HT :</translation>
     </message>
     <message>
         <source>Tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>TVA :</translation>
     </message>
     <message>
         <source>Total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total :</translation>
     </message>
     <message>
         <source>Payable in instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Payable en échéances</translation>
     </message>
     <message>
         <source>%1. due %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. échéance le %2</translation>
     </message>
     <message>
         <source>invoice %1</source>
-        <translation type="unfinished"></translation>
+        <translation>facture %1</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished">Date :</translation>
+        <translation>Date :</translation>
     </message>
     <message>
         <source>CONTRACT</source>
-        <translation type="unfinished"></translation>
+        <translation>CONTRAT</translation>
     </message>
     <message>
         <source>%1 lets to %2 the berth(s) below for the days below, on the office&apos;s terms that follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 loue à %2 le ou les anneaux ci-dessous pour les jours ci-dessous, aux conditions du bureau qui suivent.</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished">Notes :</translation>
+        <translation>Notes :</translation>
     </message>
     <message>
         <source>Terms</source>
-        <translation type="unfinished"></translation>
+        <translation>Conditions</translation>
     </message>
     <message>
         <source>For the holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour le titulaire</translation>
     </message>
     <message>
         <source>For %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour %1</translation>
     </message>
     <message>
         <source>CONTRACT RENEWAL</source>
-        <translation type="unfinished"></translation>
+        <translation>RENOUVELLEMENT DE CONTRAT</translation>
     </message>
     <message>
         <source>Dear %1,</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonjour %1,</translation>
     </message>
     <message>
         <source>Your contract %1 for %2 comes to its end. We are pleased to renew it from %3 to %4 at %5, payable as below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre contrat %1 pour %2 arrive à son terme. Nous avons le plaisir de le renouveler du %3 au %4 pour %5, payable comme indiqué ci-dessous.</translation>
     </message>
     <message>
         <source>Yours sincerely,</source>
-        <translation type="unfinished"></translation>
+        <translation>Cordialement,</translation>
     </message>
     <message>
         <source>INVOICE</source>
-        <translation type="unfinished">FACTURE</translation>
+        <translation>FACTURE</translation>
     </message>
     <message>
         <source>Invoice No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Facture n° :</translation>
     </message>
     <message>
         <source>not issued</source>
-        <translation type="unfinished"></translation>
+        <translation>non émise</translation>
     </message>
     <message>
         <source>Instalment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance :</translation>
     </message>
     <message>
         <source>%1 of %2, due %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2, échue le %3</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Montant</translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>This instalment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette échéance :</translation>
     </message>
     <message>
         <source>Contract total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total du contrat :</translation>
     </message>
     <message>
         <source>Paid so far:</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjà payé :</translation>
     </message>
     <message>
         <source>Balance of the contract:</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde du contrat :</translation>
     </message>
     <message>
         <source>The contract terms run to at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les conditions du contrat comptent au plus %1 caractères.</translation>
     </message>
     <message>
         <source>Contract terms:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conditions du contrat :</translation>
     </message>
 </context>
 <context>
     <name>ContractEdit</name>
     <message>
         <source>Boat:</source>
-        <translation type="unfinished">Bateau :</translation>
+        <translation>Bateau :</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished">aucun</translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>Berths:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneaux :</translation>
     </message>
     <message>
         <source>Days:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours :</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">du %1 au %2</translation>
+        <translation>du %1 au %2</translation>
     </message>
     <message>
         <source>Term:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée :</translation>
     </message>
     <message>
         <source>Price before tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix HT :</translation>
     </message>
     <message>
         <source>Plan:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan :</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished">Notes :</translation>
+        <translation>Notes :</translation>
     </message>
     <message>
         <source>The contract has been cancelled: it can no longer be changed.</source>
-        <translation type="unfinished">Le contrat a été résilié : il ne peut plus être modifié.</translation>
+        <translation>Le contrat a été résilié : il ne peut plus être modifié.</translation>
     </message>
     <message>
         <source>An instalment of this contract has been invoiced, so its days stay as they are: cancel it and make a new one to change them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une échéance de ce contrat a été facturée, ses jours restent donc inchangés : résiliez-le et créez-en un nouveau pour les changer.</translation>
     </message>
 </context>
 <context>
@@ -4152,103 +4152,103 @@ Oui encaisse le paiement maintenant, Non enregistre le départ avec le solde dû
     <name>ContractLists</name>
     <message>
         <source>Contracts by berth type</source>
-        <translation type="unfinished">Contrats par type d&apos;anneau</translation>
+        <translation>Contrats par type d&apos;anneau</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished">Type d&apos;anneau</translation>
+        <translation>Type d&apos;anneau</translation>
     </message>
     <message>
         <source>Contract</source>
-        <translation type="unfinished">Contrat</translation>
+        <translation>Contrat</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished">Titulaire</translation>
+        <translation>Titulaire</translation>
     </message>
     <message>
         <source>Berths</source>
-        <translation type="unfinished">Anneaux</translation>
+        <translation>Anneaux</translation>
     </message>
     <message>
         <source>Term</source>
-        <translation type="unfinished">Durée</translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished">Du</translation>
+        <translation>Du</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Au</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished">Prix</translation>
+        <translation>Prix</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished">Solde</translation>
+        <translation>Solde</translation>
     </message>
     <message>
         <source>Renewals due from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Renouvellements à faire du %1 au %2</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished">Bateau</translation>
+        <translation>Bateau</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished">Fin</translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>This term</source>
-        <translation type="unfinished">Durée actuelle</translation>
+        <translation>Durée actuelle</translation>
     </message>
     <message>
         <source>Next term</source>
-        <translation type="unfinished">Durée suivante</translation>
+        <translation>Durée suivante</translation>
     </message>
     <message>
         <source>Instalments due to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéances jusqu&apos;au %1</translation>
     </message>
     <message>
         <source>Instalment</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance</translation>
     </message>
     <message>
         <source>Due</source>
-        <translation type="unfinished">Échéance</translation>
+        <translation>À payer le</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Montant</translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Invoice</source>
-        <translation type="unfinished">Facture</translation>
+        <translation>Facture</translation>
     </message>
     <message>
         <source>Owing</source>
-        <translation type="unfinished"></translation>
+        <translation>Reste dû</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished">État</translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Overdue</source>
-        <translation type="unfinished">En retard</translation>
+        <translation>En retard</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished">Page %p sur %P</translation>
+        <translation>Page %p sur %P</translation>
     </message>
     <message>
         <source>Nothing to list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à lister.</translation>
     </message>
 </context>
 <context>
@@ -4302,40 +4302,41 @@ Oui encaisse le paiement maintenant, Non enregistre le départ avec le solde dû
     <name>ContractMeters</name>
     <message>
         <source>Billed already up to the reading of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjà facturé jusqu&apos;au relevé du %1.</translation>
     </message>
     <message>
         <source>Not read twice in the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas relevé deux fois sur la période.</translation>
     </message>
     <message>
         <source>No %1 tariff is in force on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun tarif %1 n&apos;est en vigueur le %2.</translation>
     </message>
     <message>
         <source>Nothing used in the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune consommation sur la période.</translation>
     </message>
     <message>
         <source>%1 meter %2, berth %3:
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Compteur %1 %2, anneau %3 :
+%4</translation>
     </message>
     <message>
         <source>Contract %1 was cancelled meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrat %1 a été résilié entre-temps.</translation>
     </message>
     <message>
         <source>Choose the first and the last day of the period to bill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le premier et le dernier jour de la période à facturer.</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished">La période se termine avant de commencer.</translation>
+        <translation>La période se termine avant de commencer.</translation>
     </message>
     <message>
         <source>A period billed at once is at most %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une période facturée en une fois compte au plus %1 jours.</translation>
     </message>
 </context>
 <context>
@@ -4497,165 +4498,165 @@ Oui encaisse le paiement maintenant, Non enregistre le départ avec le solde dû
     <name>ContractPlan</name>
     <message>
         <source>A plan needs at least one instalment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un plan doit compter au moins une échéance.</translation>
     </message>
     <message>
         <source>A plan has at most %1 instalments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un plan compte au plus %1 échéances.</translation>
     </message>
     <message>
         <source>Instalment %1 needs the date it falls due.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;échéance %1 doit avoir une date.</translation>
     </message>
     <message>
         <source>Instalment %1 falls due after the contract ends, on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;échéance %1 tombe après la fin du contrat, le %2.</translation>
     </message>
     <message>
         <source>Instalment %1 must be an amount of whole pence, not below %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;échéance %1 doit être un montant en centimes entiers, d&apos;au moins %2.</translation>
     </message>
     <message>
         <source>The instalments add up to %1, not the contract&apos;s %2: %3 %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les échéances totalisent %1 et non les %2 du contrat : %3 %4.</translation>
     </message>
     <message>
         <source>add</source>
-        <translation type="unfinished"></translation>
+        <translation>ajoutez</translation>
     </message>
     <message>
         <source>take off</source>
-        <translation type="unfinished"></translation>
+        <translation>retirez</translation>
     </message>
     <message>
         <source>Invoices of %1 were issued on this contract already: its total cannot go below them (%2). Record a refund or a correction instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des factures de %1 ont déjà été émises sur ce contrat : son total ne peut pas leur être inférieur (%2). Enregistrez plutôt un remboursement ou une correction.</translation>
     </message>
 </context>
 <context>
     <name>ContractRenewals</name>
     <message>
         <source>No term price covers %1 from %2 to %3: type the price, or add it in Terms and prices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun prix de durée ne couvre %1 du %2 au %3 : saisissez le prix ou ajoutez-le dans Durées et prix.</translation>
     </message>
     <message>
         <source>The renewal price of contract %1 (%2) must be from %3 to %4 in whole pence: nothing was renewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prix de renouvellement du contrat %1 (%2) doit aller de %3 à %4 en centimes entiers : rien n&apos;a été renouvelé.</translation>
     </message>
     <message>
         <source>Contract %1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat %1 (%2) : %3</translation>
     </message>
     <message>
         <source>Contract %1 (%2) was renewed, cancelled or changed at another desk meanwhile: nothing was renewed. Read the list again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrat %1 (%2) a été renouvelé, résilié ou modifié sur un autre poste entre-temps : rien n&apos;a été renouvelé. Relisez la liste.</translation>
     </message>
     <message>
         <source>Contract %1 (%2) could not be renewed, so nothing was: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrat %1 (%2) n&apos;a pas pu être renouvelé, donc rien ne l&apos;a été : %3</translation>
     </message>
 </context>
 <context>
     <name>ContractStore</name>
     <message>
         <source>The holder is no longer in the customer list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le titulaire ne figure plus dans la liste des clients.</translation>
     </message>
     <message>
         <source>A berth of the contract is no longer in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un anneau du contrat ne figure plus au registre.</translation>
     </message>
     <message>
         <source>%1 is not in use: make it active in the berth register first.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas en service : activez-le d&apos;abord dans le registre des anneaux.</translation>
     </message>
     <message>
         <source>%1 is booked from %2 to %3 (booking %4, %5): the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est réservé du %2 au %3 (réservation %4, %5) : le contrat n&apos;a pas été enregistré.</translation>
     </message>
     <message>
         <source>%1 is blocked from %2 to %3 (%4): the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est bloqué du %2 au %3 (%4) : le contrat n&apos;a pas été enregistré.</translation>
     </message>
     <message>
         <source>%1 is held by contract %2 (%3) from %4 to %5: the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est occupé par le contrat %2 (%3) du %4 au %5 : le contrat n&apos;a pas été enregistré.</translation>
     </message>
     <message>
         <source>Another desk removed this contract meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre poste a supprimé ce contrat entre-temps.</translation>
     </message>
     <message>
         <source>The contract has no instalment %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrat n&apos;a pas d&apos;échéance %1.</translation>
     </message>
     <message>
         <source>Please choose the holder.</source>
-        <translation type="unfinished">Veuillez choisir le titulaire.</translation>
+        <translation>Veuillez choisir le titulaire.</translation>
     </message>
     <message>
         <source>Please choose the berth the contract holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir l&apos;anneau du contrat.</translation>
     </message>
     <message>
         <source>A berth is chosen twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un anneau est choisi deux fois.</translation>
     </message>
     <message>
         <source>Please give the contract&apos;s first and last days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez indiquer le premier et le dernier jour du contrat.</translation>
     </message>
     <message>
         <source>The contract ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrat se termine avant de commencer.</translation>
     </message>
     <message>
         <source>A contract must lie between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un contrat doit se situer entre le %1 et le %2.</translation>
     </message>
     <message>
         <source>A contract runs for at most %1 days: make a new one for what follows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un contrat dure au plus %1 jours : créez-en un nouveau pour la suite.</translation>
     </message>
     <message>
         <source>The price must be from %1 to %2 in whole pence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prix doit aller de %1 à %2 en centimes entiers.</translation>
     </message>
     <message>
         <source>The notes run to at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les notes comptent au plus %1 caractères.</translation>
     </message>
     <message>
         <source>%1 was booked over the contract&apos;s days meanwhile: the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été réservé pendant les jours du contrat entre-temps : le contrat n&apos;a pas été enregistré.</translation>
     </message>
     <message>
         <source>The contract has already been cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrat a déjà été résilié.</translation>
     </message>
     <message>
         <source>The contract has been cancelled: its instalments are not invoiced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrat a été résilié : ses échéances ne sont pas facturées.</translation>
     </message>
     <message>
         <source>The contract has been cancelled: only a refund or a correction can be recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrat a été résilié : seuls un remboursement ou une correction peuvent être enregistrés.</translation>
     </message>
     <message>
         <source>This customer holds a contract, kept for the accounts even once cancelled, so the customer cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce client est titulaire d&apos;un contrat, conservé pour la comptabilité même résilié ; le client ne peut donc pas être supprimé.</translation>
     </message>
     <message>
         <source>This berth is let under a contract, kept for the accounts even once cancelled or ended, so the berth cannot be deleted. Make it inactive instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet anneau est loué sous contrat, conservé pour la comptabilité même résilié ou terminé ; l&apos;anneau ne peut donc pas être supprimé. Désactivez-le plutôt.</translation>
     </message>
     <message>
         <source>A berth of this owner is let under a contract, kept for the accounts even once cancelled or ended, so the owner cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un anneau de ce propriétaire est loué sous contrat, conservé pour la comptabilité même résilié ou terminé ; le propriétaire ne peut donc pas être supprimé.</translation>
     </message>
     <message>
         <source>Contract %1: %2, %3 from %4 to %5, %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat %1 : %2, %3 du %4 au %5, %6</translation>
     </message>
 </context>
 <context>
@@ -4903,7 +4904,7 @@ Non conserve le contrat.</translation>
     </message>
     <message>
         <source>Document lan&amp;guage:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue des documents :</translation>
     </message>
 </context>
 <context>
@@ -5141,11 +5142,11 @@ Non conserve le contrat.</translation>
     </message>
     <message>
         <source>1 booking was made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 réservation a été faite sur un autre poste depuis la question. Rien n&apos;a été supprimé.</translation>
     </message>
     <message>
         <source>%1 bookings were made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 réservations ont été faites sur un autre poste depuis la question. Rien n&apos;a été supprimé.</translation>
     </message>
 </context>
 <context>
@@ -5159,42 +5160,42 @@ Non conserve le contrat.</translation>
     <name>DocumentLanguage</name>
     <message>
         <source>There is no language with the code &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;existe aucune langue de code « %1 ».</translation>
     </message>
     <message>
         <source>The office&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue du bureau</translation>
     </message>
 </context>
 <context>
     <name>DocumentLanguageDialog</name>
     <message>
         <source>Document language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue des documents</translation>
     </message>
     <message>
         <source>Confirmations, invoices, reminders and e-mails go out in this language to customers who have none of their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les confirmations, factures, relances et e-mails partent dans cette langue vers les clients qui n&apos;en ont pas de propre.</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue :</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">&amp;Enregistrer</translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Annuler</translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Document lan&amp;guage...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue des documents...</translation>
     </message>
     <message>
         <source>Document language: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue des documents : %1</translation>
     </message>
 </context>
 <context>
@@ -5334,76 +5335,76 @@ Non conserve le contrat.</translation>
     <name>FeedFetch</name>
     <message>
         <source>&quot;%1&quot; is not a calendar address: it should start with https://, http:// or webcal://.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une adresse de calendrier : elle doit commencer par https://, http:// ou webcal://.</translation>
     </message>
     <message>
         <source>The calendar could not be fetched: the transfer library did not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calendrier n&apos;a pas pu être récupéré : la bibliothèque de transfert n&apos;a pas démarré.</translation>
     </message>
     <message>
         <source>The calendar is larger than %1 kB: it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calendrier dépasse %1 Ko : il n&apos;a pas été lu.</translation>
     </message>
     <message>
         <source>The address redirects more than %1 times: it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse redirige plus de %1 fois : elle n&apos;a pas été lue.</translation>
     </message>
     <message>
         <source>The server did not answer within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur n&apos;a pas répondu en %1 secondes.</translation>
     </message>
     <message>
         <source>The calendar could not be fetched: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calendrier n&apos;a pas pu être récupéré : %1</translation>
     </message>
     <message>
         <source>The server answered %1 instead of the calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a répondu %1 au lieu du calendrier.</translation>
     </message>
 </context>
 <context>
     <name>FeedPublisher</name>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être écrit : %2</translation>
     </message>
     <message>
         <source>The folder %1 could not be made.</source>
-        <translation type="unfinished">Le dossier %1 n&apos;a pas pu être créé.</translation>
+        <translation>Le dossier %1 n&apos;a pas pu être créé.</translation>
     </message>
 </context>
 <context>
     <name>FeedReader</name>
     <message>
         <source>The calendar was read but its blocks could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calendrier a été lu mais ses blocages n&apos;ont pas pu être enregistrés : %1</translation>
     </message>
     <message>
         <source>%1: %2 blocks added, %3 moved, %4 released</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 blocages ajoutés, %3 déplacés, %4 levés</translation>
     </message>
     <message>
         <source>; over booking %1 (%2) from %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>; sur la réservation %1 (%2) du %3 au %4</translation>
     </message>
 </context>
 <context>
     <name>FeedStore</name>
     <message>
         <source>The address may be at most %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse compte au plus %1 caractères.</translation>
     </message>
     <message>
         <source>Please choose the berth whose calendar this is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir l&apos;anneau auquel appartient ce calendrier.</translation>
     </message>
     <message>
         <source>%1 already reads this calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lit déjà ce calendrier.</translation>
     </message>
     <message>
         <source>Booked elsewhere (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservé ailleurs (%1)</translation>
     </message>
 </context>
 <context>
@@ -5825,19 +5826,19 @@ Oui garde leur version, Non enregistre la vôtre par-dessus, Annuler revient à 
     <name>HolderCredits</name>
     <message>
         <source>The holder&apos;s share is a percentage from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La part du titulaire est un pourcentage de 0 à %1.</translation>
     </message>
     <message>
         <source>Enter the company&apos;s details before setting the holder&apos;s share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez les coordonnées de l&apos;entreprise avant de fixer la part du titulaire.</translation>
     </message>
     <message>
         <source>Share of the hire of booking %1 while away</source>
-        <translation type="unfinished"></translation>
+        <translation>Part de la location de la réservation %1 pendant l&apos;absence</translation>
     </message>
     <message>
         <source>Enter a period that ends on or after its first day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une période qui finit le jour de son début ou après.</translation>
     </message>
 </context>
 <context>
@@ -5933,43 +5934,43 @@ Oui garde leur version, Non enregistre la vôtre par-dessus, Annuler revient à 
     <name>ImapMailbox</name>
     <message>
         <source>The folder name &quot;%1&quot; may hold letters, digits, spaces and . _ / - only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de dossier « %1 » ne peut contenir que lettres, chiffres, espaces et . _ / -.</translation>
     </message>
     <message>
         <source>The mailbox could not be read: the transfer library did not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>La boîte aux lettres n&apos;a pas pu être lue : la bibliothèque de transfert n&apos;a pas démarré.</translation>
     </message>
     <message>
         <source>The message is larger than %1 KB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message dépasse %1 Ko.</translation>
     </message>
     <message>
         <source>The mail server %1 could not be found.</source>
-        <translation type="unfinished">Le serveur e-mail %1 est introuvable.</translation>
+        <translation>Le serveur e-mail %1 est introuvable.</translation>
     </message>
     <message>
         <source>The mail server %1 did not answer on port %2.</source>
-        <translation type="unfinished">Le serveur e-mail %1 n&apos;a pas répondu sur le port %2.</translation>
+        <translation>Le serveur e-mail %1 n&apos;a pas répondu sur le port %2.</translation>
     </message>
     <message>
         <source>The mail server refused the user name or password: %1</source>
-        <translation type="unfinished">Le serveur e-mail a refusé le nom d&apos;utilisateur ou le mot de passe : %1</translation>
+        <translation>Le serveur e-mail a refusé le nom d&apos;utilisateur ou le mot de passe : %1</translation>
     </message>
     <message>
         <source>The mail server does not offer a secure connection (STARTTLS): %1</source>
-        <translation type="unfinished">Le serveur e-mail ne propose pas de connexion sécurisée (STARTTLS) : %1</translation>
+        <translation>Le serveur e-mail ne propose pas de connexion sécurisée (STARTTLS) : %1</translation>
     </message>
     <message>
         <source>The mail server did not answer within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur e-mail n&apos;a pas répondu en %1 secondes.</translation>
     </message>
     <message>
         <source>The mailbox could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La boîte aux lettres n&apos;a pas pu être lue : %1</translation>
     </message>
     <message>
         <source>The mail server did not give the size of message %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur e-mail n&apos;a pas donné la taille du message %1.</translation>
     </message>
 </context>
 <context>
@@ -6172,7 +6173,7 @@ Oui garde leur version, Non enregistre la vôtre par-dessus, Annuler revient à 
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
 </context>
 <context>
@@ -6435,7 +6436,7 @@ Oui garde leur version, Non enregistre la vôtre par-dessus, Annuler revient à 
     </message>
     <message>
         <source>&quot;%1&quot; is not a language documents are written in.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une langue de rédaction des documents.</translation>
     </message>
 </context>
 <context>
@@ -7077,11 +7078,11 @@ Les champs de fusion sont : %2</translation>
     </message>
     <message>
         <source>Booking request declined</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande de réservation refusée</translation>
     </message>
     <message>
         <source>Your booking request at {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre demande de réservation chez {Company}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -7092,11 +7093,18 @@ If other dates would suit you, just reply to this message or call us on {Company
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonjour {CustomerName},
+
+Nous vous remercions de votre demande du {Arrival} au {Departure}. Nous regrettons de ne pas avoir d&apos;anneau libre pour vous à ces dates.
+
+Si d&apos;autres dates vous conviennent, il vous suffit de répondre à ce message ou de nous appeler au {CompanyPhone}.
+
+Cordialement,
+{Company}</translation>
     </message>
     <message>
         <source>There is no language with the code &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;existe aucune langue de code « %1 ».</translation>
     </message>
 </context>
 <context>
@@ -7167,7 +7175,7 @@ Kind regards,
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue :</translation>
     </message>
 </context>
 <context>
@@ -7525,7 +7533,7 @@ Kind regards,
     </message>
     <message>
         <source>Re&amp;quests...</source>
-        <translation type="unfinished"></translation>
+        <translation>Demandes reç&amp;ues...</translation>
     </message>
 </context>
 <context>
@@ -7641,67 +7649,67 @@ La base de données actuelle est conservée sous %4 et peut être restaurée à 
     </message>
     <message>
         <source>%1 use by berth and month, %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation %1 par anneau et par mois, du %2 au %3</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished">Anneau</translation>
+        <translation>Anneau</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished">Mois</translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Use (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation (%1)</translation>
     </message>
     <message>
         <source>Meter</source>
-        <translation type="unfinished">Compteur</translation>
+        <translation>Compteur</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished">Type</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Last read</source>
-        <translation type="unfinished">Dernière lecture</translation>
+        <translation>Dernier relevé</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours</translation>
     </message>
     <message>
         <source>never read</source>
-        <translation type="unfinished"></translation>
+        <translation>jamais relevé</translation>
     </message>
     <message>
         <source>Readings flagged, %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevés signalés, du %1 au %2</translation>
     </message>
     <message>
         <source>Read on</source>
-        <translation type="unfinished">Relevé le</translation>
+        <translation>Relevé le</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished">Relevé</translation>
+        <translation>Relevé</translation>
     </message>
     <message>
         <source>Why</source>
-        <translation type="unfinished"></translation>
+        <translation>Motif</translation>
     </message>
     <message>
         <source>over three times the usual</source>
-        <translation type="unfinished"></translation>
+        <translation>plus du triple de l&apos;habituel</translation>
     </message>
     <message>
         <source>rolled over</source>
-        <translation type="unfinished">remis à zéro</translation>
+        <translation>remis à zéro</translation>
     </message>
     <message>
         <source>corrected from %1</source>
-        <translation type="unfinished">corrigé, était %1</translation>
+        <translation>corrigé, était %1</translation>
     </message>
 </context>
 <context>
@@ -8595,11 +8603,11 @@ du %2 au %3</translation>
     <name>PdfPages</name>
     <message>
         <source>The PDF could not be divided into letters: it is not laid out as expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le PDF n&apos;a pas pu être découpé en lettres : sa mise en page n&apos;est pas celle attendue.</translation>
     </message>
     <message>
         <source>Pages %1 to %2 are not in the PDF of %3 pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les pages %1 à %2 ne figurent pas dans le PDF de %3 pages.</translation>
     </message>
 </context>
 <context>
@@ -8754,7 +8762,7 @@ du %2 au %3</translation>
     </message>
     <message>
         <source>Document language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue des documents :</translation>
     </message>
 </context>
 <context>
@@ -9289,11 +9297,11 @@ du %2 au %3</translation>
     </message>
     <message>
         <source>The language is applied at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue s&apos;applique au prochain démarrage.</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue :</translation>
     </message>
 </context>
 <context>
@@ -9878,404 +9886,406 @@ Non revient à la liste.</numerusform>
     <name>RequestActions</name>
     <message>
         <source>length %1</source>
-        <translation type="unfinished"></translation>
+        <translation>longueur %1</translation>
     </message>
     <message>
         <source>beam %1</source>
-        <translation type="unfinished"></translation>
+        <translation>largeur %1</translation>
     </message>
     <message>
         <source>draft %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tirant d&apos;eau %1</translation>
     </message>
     <message>
         <source>from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>du %1 au %2</translation>
     </message>
     <message>
         <source>No free berth fits a boat of %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun anneau libre ne convient à un bateau de %1 %2.</translation>
     </message>
     <message>
         <source>No berth is free %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun anneau n&apos;est libre %1.</translation>
     </message>
     <message>
         <source>From the booking request received %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;après la demande de réservation reçue le %1.</translation>
     </message>
     <message>
         <source>Boat of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bateau de %1</translation>
     </message>
     <message>
         <source>The request has no e-mail address to answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La demande n&apos;a pas d&apos;adresse e-mail pour répondre : %1</translation>
     </message>
 </context>
 <context>
     <name>RequestMailboxPanel</name>
     <message>
         <source>empty: no requests are read</source>
-        <translation type="unfinished"></translation>
+        <translation>vide : aucune demande n&apos;est lue</translation>
     </message>
     <message>
         <source>None (inside the office only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune (dans le bureau seulement)</translation>
     </message>
     <message>
         <source>STARTTLS</source>
-        <translation type="unfinished"></translation>
+        <translation>STARTTLS</translation>
     </message>
     <message>
         <source>TLS (imaps)</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS (imaps)</translation>
     </message>
     <message>
         <source>Take the server&apos;s own &amp;certificate unchecked</source>
-        <translation type="unfinished"></translation>
+        <translation>Accepter le &amp;certificat du serveur sans contrôle</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">&amp;Enregistrer</translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Mail ser&amp;ver:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ser&amp;veur e-mail :</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished">&amp;Port :</translation>
+        <translation>&amp;Port :</translation>
     </message>
     <message>
         <source>Securit&amp;y:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sécurité :</translation>
     </message>
     <message>
         <source>&amp;User:</source>
-        <translation type="unfinished">&amp;Utilisateur :</translation>
+        <translation>&amp;Utilisateur :</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation type="unfinished">&amp;Mot de passe :</translation>
+        <translation>&amp;Mot de passe :</translation>
     </message>
     <message>
         <source>&amp;Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Doss&amp;ier :</translation>
     </message>
     <message>
         <source>Read every (&amp;minutes):</source>
-        <translation type="unfinished"></translation>
+        <translation>Relever toutes les (mi&amp;nutes) :</translation>
     </message>
     <message>
         <source>A hold las&amp;ts (hours):</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée d&apos;une option (&amp;heures) :</translation>
     </message>
     <message>
         <source>The mailbox settings were not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres de la boîte aux lettres n&apos;ont pas été enregistrés.
+%1</translation>
     </message>
     <message>
         <source>Requests</source>
-        <translation type="unfinished"></translation>
+        <translation>Demandes</translation>
     </message>
 </context>
 <context>
     <name>RequestMessage</name>
     <message>
         <source>This message is not a booking request from the web page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce message n&apos;est pas une demande de réservation de la page web.</translation>
     </message>
     <message>
         <source>The departure is not after the arrival.</source>
-        <translation type="unfinished">Le départ ne suit pas l&apos;arrivée.</translation>
+        <translation>Le départ ne suit pas l&apos;arrivée.</translation>
     </message>
     <message>
         <source>The dates cannot be read as days, months and years: enter them from the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dates ne se lisent pas en jours, mois et années : saisissez-les d&apos;après le message.</translation>
     </message>
     <message>
         <source>The dates are written in another style: enter them from the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dates sont écrites dans un autre format : saisissez-les d&apos;après le message.</translation>
     </message>
     <message>
         <source>The request gives no dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>La demande n&apos;indique pas de dates.</translation>
     </message>
     <message>
         <source>The request gives no name.</source>
-        <translation type="unfinished"></translation>
+        <translation>La demande n&apos;indique pas de nom.</translation>
     </message>
     <message>
         <source>The request gives no e-mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>La demande n&apos;indique pas d&apos;adresse e-mail.</translation>
     </message>
     <message>
         <source>The e-mail address &quot;%1&quot; cannot be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire à l&apos;adresse e-mail « %1 ».</translation>
     </message>
     <message>
         <source>the length &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la longueur « %1 »</translation>
     </message>
     <message>
         <source>the beam &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la largeur « %1 »</translation>
     </message>
     <message>
         <source>the draft &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>le tirant d&apos;eau « %1 »</translation>
     </message>
     <message>
         <source>The boat&apos;s size cannot be read (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dimensions du bateau sont illisibles (%1).</translation>
     </message>
     <message>
         <source>The message is %1 KB, too large to read here: read it in the mailbox.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message fait %1 Ko, trop pour être lu ici : lisez-le dans la messagerie.</translation>
     </message>
 </context>
 <context>
     <name>RequestSettings</name>
     <message>
         <source>The mailbox is read every 1 to %1 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La boîte aux lettres est relevée toutes les 1 à %1 minutes.</translation>
     </message>
     <message>
         <source>A hold lasts 1 to %1 hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une option dure de 1 à %1 heures.</translation>
     </message>
     <message>
         <source>The user name must be one line of at most 200 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom d&apos;utilisateur doit tenir sur une ligne de 200 caractères au plus.</translation>
     </message>
 </context>
 <context>
     <name>RequestStore</name>
     <message>
         <source>%1 declined this request at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a refusé cette demande le %2.</translation>
     </message>
     <message>
         <source>This request was booked by %1 at %2 (booking %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette demande a été réservée par %1 le %2 (réservation %3).</translation>
     </message>
     <message>
         <source>%1 accepted this request at %2 and is booking it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a accepté cette demande le %2 et la réserve.</translation>
     </message>
     <message>
         <source>The request changed meanwhile: look at it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La demande a changé entre-temps : consultez-la de nouveau.</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle</translation>
     </message>
     <message>
         <source>To check</source>
-        <translation type="unfinished"></translation>
+        <translation>À vérifier</translation>
     </message>
     <message>
         <source>Booked</source>
-        <translation type="unfinished">Réservé</translation>
+        <translation>Réservée</translation>
     </message>
     <message>
         <source>Held</source>
-        <translation type="unfinished"></translation>
+        <translation>En option</translation>
     </message>
     <message>
         <source>Accepted</source>
-        <translation type="unfinished">Accepté</translation>
+        <translation>Acceptée</translation>
     </message>
     <message>
         <source>Declined</source>
-        <translation type="unfinished"></translation>
+        <translation>Refusée</translation>
     </message>
     <message>
         <source>Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Expirée</translation>
     </message>
     <message>
         <source>The request is no longer there.</source>
-        <translation type="unfinished"></translation>
+        <translation>La demande n&apos;existe plus.</translation>
     </message>
     <message>
         <source>The request has no dates to hold a berth for: book it through the wizard instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>La demande n&apos;a pas de dates pour lesquelles retenir un anneau : réservez-la plutôt avec l&apos;assistant.</translation>
     </message>
     <message>
         <source>The request holds %1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>La demande retient déjà %1.</translation>
     </message>
     <message>
         <source>A hold must end after now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une option doit se terminer dans le futur.</translation>
     </message>
     <message>
         <source>Held for %1 until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Retenu pour %1 jusqu&apos;au %2</translation>
     </message>
     <message>
         <source>Request from %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande de %1 (%2)</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">du %1 au %2</translation>
+        <translation>du %1 au %2</translation>
     </message>
 </context>
 <context>
     <name>RequestsWindow</name>
     <message>
         <source>Received</source>
-        <translation type="unfinished">Reçu</translation>
+        <translation>Reçue</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nom</translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished">E-mail</translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Arrival</source>
-        <translation type="unfinished">Arrivée</translation>
+        <translation>Arrivée</translation>
     </message>
     <message>
         <source>Departure</source>
-        <translation type="unfinished">Départ</translation>
+        <translation>Départ</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished">Bateau</translation>
+        <translation>Bateau</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished">État</translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Show answ&amp;ered requests too</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher aussi les demandes &amp;traitées</translation>
     </message>
     <message>
         <source>&amp;Accept...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Accepter...</translation>
     </message>
     <message>
         <source>&amp;Hold...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Option...</translation>
     </message>
     <message>
         <source>&amp;Decline...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Refuser...</translation>
     </message>
     <message>
         <source>&amp;Read now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lire maintenant</translation>
     </message>
     <message>
         <source>Re&amp;quests</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Demandes</translation>
     </message>
     <message>
         <source>Mai&amp;lbox</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Boîte mail</translation>
     </message>
     <message>
         <source>Booking Requests</source>
-        <translation type="unfinished"></translation>
+        <translation>Demandes de réservation</translation>
     </message>
     <message>
         <source>The requests could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les demandes n&apos;ont pas pu être lues : %1</translation>
     </message>
     <message>
         <source>To check: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À vérifier : %1</translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom : %1</translation>
     </message>
     <message>
         <source>E-mail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail : %1</translation>
     </message>
     <message>
         <source>Phone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone : %1</translation>
     </message>
     <message>
         <source>Dates: %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dates : du %1 au %2</translation>
     </message>
     <message>
         <source>Boat (length × beam × draft): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bateau (longueur × largeur × tirant d&apos;eau) : %1</translation>
     </message>
     <message>
         <source>Berth type: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;anneau : %1</translation>
     </message>
     <message>
         <source>Comments: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaires : %1</translation>
     </message>
     <message>
         <source>Holds %1 until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Retient %1 jusqu&apos;au %2</translation>
     </message>
     <message>
         <source>%1 by %2 at %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 par %2 le %3</translation>
     </message>
     <message>
         <source>The message:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message :</translation>
     </message>
     <message>
         <source>%1
 Open the booking wizard all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Ouvrir quand même l&apos;assistant de réservation ?</translation>
     </message>
     <message>
         <source>Accepted by %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceptée par %1 : %2</translation>
     </message>
     <message>
         <source>No free berth fits this request over its dates: there is nothing to hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun anneau libre ne convient à cette demande à ses dates : il n&apos;y a rien à retenir.</translation>
     </message>
     <message>
         <source>Hold which berth for %1 hours?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quel anneau retenir pendant %1 heures ?</translation>
     </message>
     <message>
         <source>%1 held for %2 hours: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 retenu pendant %2 heures : %3</translation>
     </message>
     <message>
         <source>Decline the request</source>
-        <translation type="unfinished"></translation>
+        <translation>Refuser la demande</translation>
     </message>
     <message>
         <source>&amp;Decline and send the reply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Refuser et envoyer la réponse</translation>
     </message>
     <message>
         <source>&amp;Keep the request</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Garder la demande</translation>
     </message>
     <message>
         <source>To %1 &lt;%2&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>À %1 &lt;%2&gt;</translation>
     </message>
     <message>
         <source>Declined by %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Refusée par %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -10538,7 +10548,7 @@ Open the booking wizard all the same?</source>
     </message>
     <message>
         <source>Only the database&apos;s owner, the office&apos;s role, may restore or compact it on a server, and this desk&apos;s address signs in as %1. Please do it at a desk whose address (and password file) name the office&apos;s role.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul le propriétaire de la base, le rôle du bureau, peut la restaurer ou la compacter sur un serveur, et l&apos;adresse de ce poste se connecte en tant que %1. Faites-le sur un poste dont l&apos;adresse (et le fichier de mots de passe) désignent le rôle du bureau.</translation>
     </message>
 </context>
 <context>
@@ -10557,15 +10567,15 @@ Open the booking wizard all the same?</source>
     </message>
     <message>
         <source>The server did not let your user do this: your role may not (a manager may approve it at this desk), or an administrator has changed or removed your user at another desk. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur n&apos;a pas autorisé votre utilisateur à le faire : votre rôle ne le permet pas (un responsable peut l&apos;approuver à ce poste), ou un administrateur a modifié ou supprimé votre utilisateur sur un autre poste. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>The server no longer lets your user in: an administrator has removed or deactivated it, or given it a new password, at another desk. Please sign in again (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur n&apos;accepte plus votre utilisateur : un administrateur l&apos;a supprimé, désactivé ou lui a donné un nouveau mot de passe sur un autre poste. Veuillez vous reconnecter (Fichier, Changer d&apos;utilisateur).</translation>
     </message>
     <message>
         <source>The server said: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a répondu : %1</translation>
     </message>
 </context>
 <context>
@@ -10596,7 +10606,7 @@ Open the booking wizard all the same?</source>
     </message>
     <message>
         <source>This server has no sign-in role: the office&apos;s role could not make roles when the database was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce serveur n&apos;a pas de rôle de connexion : le rôle du bureau n&apos;a pas pu créer de rôles lors de la création de la base.</translation>
     </message>
 </context>
 <context>
@@ -10937,31 +10947,31 @@ Oui : le compteur a dépassé %4 et est repassé par zéro. Non : le relevé a �
     <name>TermPricing</name>
     <message>
         <source>A term needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une durée doit avoir un nom.</translation>
     </message>
     <message>
         <source>The term &quot;%1&quot; needs its first and last days.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée « %1 » doit avoir un premier et un dernier jour.</translation>
     </message>
     <message>
         <source>The term &quot;%1&quot; ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée « %1 » se termine avant de commencer.</translation>
     </message>
     <message>
         <source>The term &quot;%1&quot; comes every year, so it cannot be longer than a year.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée « %1 » revient chaque année, elle ne peut donc pas dépasser un an.</translation>
     </message>
     <message>
         <source>A term&apos;s price is for a berth type or for one berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prix d&apos;une durée vaut pour un type d&apos;anneau ou pour un anneau.</translation>
     </message>
     <message>
         <source>A term&apos;s price must be from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prix d&apos;une durée doit aller de %1 à %2.</translation>
     </message>
     <message>
         <source>A term&apos;s price needs the date it takes effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prix d&apos;une durée doit avoir une date d&apos;effet.</translation>
     </message>
 </context>
 <context>
@@ -11303,19 +11313,19 @@ Oui : le compteur a dépassé %4 et est repassé par zéro. Non : le relevé a �
     </message>
     <message>
         <source>Sign-in Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Rôle de connexion</translation>
     </message>
     <message>
         <source>Desks may start as the server&apos;s sign-in role, zem_signin, instead of the office&apos;s role: it reads only what a sign-in needs, and each user then works as their own login. Type its new password, and put it in each desk&apos;s password file (.pgpass) in place of the office&apos;s. Leave both boxes empty to stop desks from starting that way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les postes peuvent démarrer avec le rôle de connexion du serveur, zem_signin, au lieu du rôle du bureau : il ne lit que ce dont une connexion a besoin, puis chaque utilisateur travaille avec sa propre connexion. Saisissez son nouveau mot de passe et placez-le dans le fichier de mots de passe (.pgpass) de chaque poste à la place de celui du bureau. Laissez les deux cases vides pour que les postes ne démarrent plus ainsi.</translation>
     </message>
     <message>
         <source>zem_signin: desks may no longer start with it</source>
-        <translation type="unfinished"></translation>
+        <translation>zem_signin : les postes ne peuvent plus démarrer avec</translation>
     </message>
     <message>
         <source>zem_signin: new password</source>
-        <translation type="unfinished"></translation>
+        <translation>zem_signin : nouveau mot de passe</translation>
     </message>
 </context>
 <context>
@@ -11414,7 +11424,7 @@ Oui : le compteur a dépassé %4 et est repassé par zéro. Non : le relevé a �
     </message>
     <message>
         <source>Si&amp;gn-in Role...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rôle de &amp;connexion...</translation>
     </message>
 </context>
 <context>
@@ -11751,115 +11761,115 @@ Oui : le compteur a dépassé %4 et est repassé par zéro. Non : le relevé a �
     </message>
     <message>
         <source>Online Booking Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulaire de réservation en ligne</translation>
     </message>
     <message>
         <source>Thank you for your booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Merci pour votre réservation</translation>
     </message>
     <message>
         <source>Go Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>Please complete the form below to make an online booking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez remplir le formulaire ci-dessous pour réserver en ligne.</translation>
     </message>
     <message>
         <source>Arrival date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date d&apos;arrivée :</translation>
     </message>
     <message>
         <source>Arrival day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour d&apos;arrivée</translation>
     </message>
     <message>
         <source>Arrival month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois d&apos;arrivée</translation>
     </message>
     <message>
         <source>Arrival year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année d&apos;arrivée</translation>
     </message>
     <message>
         <source>Departure date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de départ :</translation>
     </message>
     <message>
         <source>Departure day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour de départ</translation>
     </message>
     <message>
         <source>Departure month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois de départ</translation>
     </message>
     <message>
         <source>Departure year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année de départ</translation>
     </message>
     <message>
         <source>Your name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre nom :</translation>
     </message>
     <message>
         <source>Your email address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre adresse e-mail :</translation>
     </message>
     <message>
         <source>Any comments?</source>
-        <translation type="unfinished"></translation>
+        <translation>Des commentaires ?</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>What is free</source>
-        <translation type="unfinished"></translation>
+        <translation>Disponibilités</translation>
     </message>
     <message>
         <source>Choose your dates above and give your boat&apos;s size to see which kinds of berth are free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez vos dates ci-dessus et indiquez les dimensions de votre bateau pour voir quels types d&apos;anneau sont libres.</translation>
     </message>
     <message>
         <source>Length (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur (m) :</translation>
     </message>
     <message>
         <source>Beam (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur (m) :</translation>
     </message>
     <message>
         <source>Draft (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirant d&apos;eau (m) :</translation>
     </message>
     <message>
         <source>Choose an arrival before the departure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une arrivée avant le départ.</translation>
     </message>
     <message>
         <source>We show what is free up to </source>
-        <translation type="unfinished"></translation>
+        <translation>Nous affichons les disponibilités jusqu&apos;au </translation>
     </message>
     <message>
         <source>: send the form and we will look.</source>
-        <translation type="unfinished"></translation>
+        <translation>: envoyez le formulaire et nous regarderons.</translation>
     </message>
     <message>
         <source>Free for those nights: </source>
-        <translation type="unfinished"></translation>
+        <translation>Libre pour ces nuits : </translation>
     </message>
     <message>
         <source>. Send the form to ask for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>. Envoyez le formulaire pour le demander.</translation>
     </message>
     <message>
         <source>Nothing free fits those nights and that boat: send the form and we will look.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien de libre ne convient à ces nuits et à ce bateau : envoyez le formulaire et nous regarderons.</translation>
     </message>
 </context>
 <context>

@@ -163,51 +163,51 @@
     <name>AwayPeriods</name>
     <message>
         <source>Another desk removed this contract meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;altra postazione ha eliminato nel frattempo questo contratto.</translation>
     </message>
     <message>
         <source>Enter the first day away and the day back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire il primo giorno di assenza e il giorno del rientro.</translation>
     </message>
     <message>
         <source>The day back must come after the first day away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il giorno del rientro deve seguire il primo giorno di assenza.</translation>
     </message>
     <message>
         <source>The absence must lie within the contract&apos;s term, %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;assenza deve rientrare nella durata del contratto, dal %1 al %2.</translation>
     </message>
     <message>
         <source>The note is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nota supera i %1 caratteri.</translation>
     </message>
     <message>
         <source>The contract has been cancelled: its berths are no longer held.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il contratto è stato annullato: i suoi posti barca non sono più riservati.</translation>
     </message>
     <message>
         <source>The holder is already away from %1 to %2: change that absence instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il titolare è già assente dal %1 al %2: modificare piuttosto quell&apos;assenza.</translation>
     </message>
     <message>
         <source>Another desk removed this absence meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;altra postazione ha eliminato nel frattempo questa assenza.</translation>
     </message>
     <message>
         <source>Booking %1 (%2, %3 to %4) stays on the berth while the holder is away: move it before shortening the absence.</source>
-        <translation type="unfinished"></translation>
+        <translation>La prenotazione %1 (%2, dal %3 al %4) occupa il posto barca durante l&apos;assenza del titolare: spostarla prima di accorciare l&apos;assenza.</translation>
     </message>
     <message>
         <source>A visitor was booked on the berth meanwhile: the absence was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel frattempo un ospite è stato prenotato sul posto barca: l&apos;assenza non è stata modificata.</translation>
     </message>
     <message>
         <source>Booking %1 (%2, %3 to %4) stays on the berth while the holder is away: the absence cannot be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La prenotazione %1 (%2, dal %3 al %4) occupa il posto barca durante l&apos;assenza del titolare: l&apos;assenza non può essere eliminata.</translation>
     </message>
     <message>
         <source>A visitor was booked on the berth meanwhile: the absence was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel frattempo un ospite è stato prenotato sul posto barca: l&apos;assenza è stata mantenuta.</translation>
     </message>
 </context>
 <context>
@@ -318,71 +318,71 @@ Errore: %1</translation>
     <name>BerthBlocks</name>
     <message>
         <source>Another desk changed this block meanwhile.</source>
-        <translation type="unfinished">Un&apos;altra postazione ha modificato nel frattempo questo blocco.</translation>
+        <translation>Un&apos;altra postazione ha modificato nel frattempo questo blocco.</translation>
     </message>
     <message>
         <source>Another desk removed this block meanwhile.</source>
-        <translation type="unfinished">Un&apos;altra postazione ha tolto nel frattempo questo blocco.</translation>
+        <translation>Un&apos;altra postazione ha tolto nel frattempo questo blocco.</translation>
     </message>
     <message>
         <source>A contract holds this berth over the period: change or cancel the contract in Contracts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un contratto occupa questo posto barca nel periodo: modificare o annullare il contratto in Contratti.</translation>
     </message>
     <message>
         <source>Please choose the berth to block.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere il posto barca da bloccare.</translation>
     </message>
     <message>
         <source>The block must end after it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il blocco deve finire dopo l&apos;inizio.</translation>
     </message>
     <message>
         <source>A block must lie between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un blocco deve essere compreso tra il %1 e il %2.</translation>
     </message>
     <message>
         <source>Please give the reason for the block.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicare il motivo del blocco.</translation>
     </message>
     <message>
         <source>The reason may be at most %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il motivo può avere al massimo %1 caratteri.</translation>
     </message>
     <message>
         <source>The berth is no longer in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il posto barca non è più nel registro.</translation>
     </message>
     <message>
         <source>%1 is already blocked from %2 to %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è già bloccato dal %2 al %3: %4</translation>
     </message>
     <message>
         <source>Booking %1 (%2, %3 to %4) holds %5 over the period: the block was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La prenotazione %1 (%2, dal %3 al %4) occupa %5 nel periodo: il blocco non è stato salvato.</translation>
     </message>
     <message>
         <source>%1 was booked over the period meanwhile: the block was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel frattempo %1 è stato prenotato nel periodo: il blocco non è stato salvato.</translation>
     </message>
     <message>
         <source>Berth:</source>
-        <translation type="unfinished">Posto barca:</translation>
+        <translation>Posto barca:</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished">Dal:</translation>
+        <translation>Dal:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished">Al:</translation>
+        <translation>Al:</translation>
     </message>
     <message>
         <source>Reason:</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo:</translation>
     </message>
     <message>
         <source>%1 blocked from %2 to %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bloccato dal %2 al %3: %4</translation>
     </message>
 </context>
 <context>
@@ -405,18 +405,18 @@ Errore: %1</translation>
     </message>
     <message>
         <source>Berth &apos;%1&apos; has been booked at another desk since you removed it (1 new booking). Nothing was saved, and the berth is listed again: remove it again to delete it with its bookings, or press OK to save the other changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il posto barca &quot;%1&quot; è stato prenotato da un&apos;altra postazione dopo che lo avete tolto (1 nuova prenotazione). Non è stato salvato nulla e il posto barca è di nuovo in elenco: toglierlo di nuovo per eliminarlo con le sue prenotazioni, oppure premere OK per salvare le altre modifiche.</translation>
     </message>
     <message>
         <source>Berth &apos;%1&apos; has been booked at another desk since you removed it (%2 new bookings). Nothing was saved, and the berth is listed again: remove it again to delete it with its bookings, or press OK to save the other changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il posto barca &quot;%1&quot; è stato prenotato da un&apos;altra postazione dopo che lo avete tolto (%2 nuove prenotazioni). Non è stato salvato nulla e il posto barca è di nuovo in elenco: toglierlo di nuovo per eliminarlo con le sue prenotazioni, oppure premere OK per salvare le altre modifiche.</translation>
     </message>
 </context>
 <context>
     <name>BerthEntry</name>
     <message>
         <source>Takes &amp;multihulls</source>
-        <translation>Accetta &amp;multiscafi</translation>
+        <translation>Accetta m&amp;ultiscafi</translation>
     </message>
     <message>
         <source>Owner:</source>
@@ -428,7 +428,7 @@ Errore: %1</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation>&amp;Aggiungi</translation>
+        <translation>A&amp;ggiungi</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
@@ -669,11 +669,11 @@ Errore: %1</translation>
     </message>
     <message>
         <source>1 berth was made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopo la domanda un&apos;altra postazione ha creato 1 posto barca. Non è stato eliminato nulla.</translation>
     </message>
     <message>
         <source>%1 berths were made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopo la domanda un&apos;altra postazione ha creato %1 posti barca. Non è stato eliminato nulla.</translation>
     </message>
 </context>
 <context>
@@ -967,11 +967,11 @@ Bloccare comunque il posto barca? Le prenotazioni lo mantengono e sono segnalate
     </message>
     <message>
         <source>&amp;Height (ft):</source>
-        <translation>&amp;Altezza (ft):</translation>
+        <translation>Alte&amp;zza (ft):</translation>
     </message>
     <message>
         <source>&amp;Height (m):</source>
-        <translation>&amp;Altezza (m):</translation>
+        <translation>Alte&amp;zza (m):</translation>
     </message>
     <message>
         <source>&amp;Registration or sail number:</source>
@@ -1605,23 +1605,23 @@ Mantenere il prezzo concordato?</translation>
     <name>BookingDeposit</name>
     <message>
         <source>A deposit cannot be less than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un acconto non può essere inferiore a %1.</translation>
     </message>
     <message>
         <source>The deposit cannot be more than the total payable, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;acconto non può superare il totale da pagare, %1.</translation>
     </message>
     <message>
         <source>The deposit cannot fall due before the day the booking was made, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;acconto non può scadere prima del giorno della prenotazione, %1.</translation>
     </message>
     <message>
         <source>The deposit cannot fall due after the balance, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;acconto non può scadere dopo il saldo, %1.</translation>
     </message>
     <message>
         <source>The balance cannot fall due after the arrival, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il saldo non può scadere dopo l&apos;arrivo, %1.</translation>
     </message>
 </context>
 <context>
@@ -2924,19 +2924,19 @@ Mantenere il prezzo concordato?</translation>
     <name>CalendarFiles</name>
     <message>
         <source>Not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Non disponibile</translation>
     </message>
     <message>
         <source>The address did not give a calendar (no BEGIN:VCALENDAR at its start).</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indirizzo non ha fornito un calendario (manca BEGIN:VCALENDAR all&apos;inizio).</translation>
     </message>
     <message>
         <source>The address gave text that could not be read as a calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indirizzo ha fornito un testo non leggibile come calendario.</translation>
     </message>
     <message>
         <source>The calendar has more than %1 events to come: it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il calendario ha più di %1 eventi futuri: non è stato letto.</translation>
     </message>
 </context>
 <context>
@@ -3795,11 +3795,11 @@ Sì incassa ora il pagamento, No registra la partenza con il saldo dovuto, Annul
     <name>ContractBatch</name>
     <message>
         <source>%1 is held over the contract&apos;s days: the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è occupato nei giorni del contratto: il contratto non è stato salvato.</translation>
     </message>
     <message>
         <source>%1 would be held twice from %2 to %3 by contracts of this run: nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sarebbe occupato due volte dal %2 al %3 da contratti di questa elaborazione: non è stato salvato nulla.</translation>
     </message>
 </context>
 <context>
@@ -3951,194 +3951,194 @@ Sì incassa ora il pagamento, No registra la partenza con il saldo dovuto, Annul
     <name>ContractDocuments</name>
     <message>
         <source>Contract No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contratto n.:</translation>
     </message>
     <message>
         <source>Berth(s):</source>
-        <translation type="unfinished">Posto/i barca:</translation>
+        <translation>Posto/i barca:</translation>
     </message>
     <message>
         <source>Boat:</source>
-        <translation type="unfinished">Barca:</translation>
+        <translation>Barca:</translation>
     </message>
     <message>
         <source>Term:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata:</translation>
     </message>
     <message>
         <source>First day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Primo giorno:</translation>
     </message>
     <message>
         <source>Last day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultimo giorno:</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished">Prezzo</translation>
+        <translation>Prezzo</translation>
     </message>
     <message>
         <source>Price before tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prezzo imponibile:</translation>
     </message>
     <message>
         <source>Tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>IVA:</translation>
     </message>
     <message>
         <source>Total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale:</translation>
     </message>
     <message>
         <source>Payable in instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagabile a rate</translation>
     </message>
     <message>
         <source>%1. due %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. scadenza %2</translation>
     </message>
     <message>
         <source>invoice %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fattura %1</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished">Data:</translation>
+        <translation>Data:</translation>
     </message>
     <message>
         <source>CONTRACT</source>
-        <translation type="unfinished"></translation>
+        <translation>CONTRATTO</translation>
     </message>
     <message>
         <source>%1 lets to %2 the berth(s) below for the days below, on the office&apos;s terms that follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 concede a %2 il/i posto/i barca indicati sotto per i giorni indicati sotto, alle condizioni dell&apos;ufficio che seguono.</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished">Note:</translation>
+        <translation>Note:</translation>
     </message>
     <message>
         <source>Terms</source>
-        <translation type="unfinished"></translation>
+        <translation>Condizioni</translation>
     </message>
     <message>
         <source>For the holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Per il titolare</translation>
     </message>
     <message>
         <source>For %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Per %1</translation>
     </message>
     <message>
         <source>CONTRACT RENEWAL</source>
-        <translation type="unfinished"></translation>
+        <translation>RINNOVO DEL CONTRATTO</translation>
     </message>
     <message>
         <source>Dear %1,</source>
-        <translation type="unfinished"></translation>
+        <translation>Gentile %1,</translation>
     </message>
     <message>
         <source>Your contract %1 for %2 comes to its end. We are pleased to renew it from %3 to %4 at %5, payable as below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il Suo contratto %1 per %2 giunge a scadenza. Siamo lieti di rinnovarlo dal %3 al %4 per %5, pagabili come indicato sotto.</translation>
     </message>
     <message>
         <source>Yours sincerely,</source>
-        <translation type="unfinished"></translation>
+        <translation>Distinti saluti,</translation>
     </message>
     <message>
         <source>INVOICE</source>
-        <translation type="unfinished">FATTURA</translation>
+        <translation>FATTURA</translation>
     </message>
     <message>
         <source>Invoice No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fattura n.:</translation>
     </message>
     <message>
         <source>not issued</source>
-        <translation type="unfinished"></translation>
+        <translation>non emessa</translation>
     </message>
     <message>
         <source>Instalment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rata:</translation>
     </message>
     <message>
         <source>%1 of %2, due %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 di %2, scadenza %3</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Importo</translation>
+        <translation>Importo</translation>
     </message>
     <message>
         <source>This instalment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa rata:</translation>
     </message>
     <message>
         <source>Contract total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale del contratto:</translation>
     </message>
     <message>
         <source>Paid so far:</source>
-        <translation type="unfinished"></translation>
+        <translation>Già pagato:</translation>
     </message>
     <message>
         <source>Balance of the contract:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo del contratto:</translation>
     </message>
     <message>
         <source>The contract terms run to at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le condizioni del contratto hanno al massimo %1 caratteri.</translation>
     </message>
     <message>
         <source>Contract terms:</source>
-        <translation type="unfinished"></translation>
+        <translation>Condizioni del contratto:</translation>
     </message>
 </context>
 <context>
     <name>ContractEdit</name>
     <message>
         <source>Boat:</source>
-        <translation type="unfinished">Barca:</translation>
+        <translation>Barca:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished">nessuno</translation>
+        <translation>nessuna</translation>
     </message>
     <message>
         <source>Berths:</source>
-        <translation type="unfinished"></translation>
+        <translation>Posti barca:</translation>
     </message>
     <message>
         <source>Days:</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorni:</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">dal %1 al %2</translation>
+        <translation>dal %1 al %2</translation>
     </message>
     <message>
         <source>Term:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata:</translation>
     </message>
     <message>
         <source>Price before tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prezzo imponibile:</translation>
     </message>
     <message>
         <source>Plan:</source>
-        <translation type="unfinished"></translation>
+        <translation>Piano:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished">Note:</translation>
+        <translation>Note:</translation>
     </message>
     <message>
         <source>The contract has been cancelled: it can no longer be changed.</source>
-        <translation type="unfinished">Il contratto è stato annullato: non può più essere modificato.</translation>
+        <translation>Il contratto è stato annullato: non può più essere modificato.</translation>
     </message>
     <message>
         <source>An instalment of this contract has been invoiced, so its days stay as they are: cancel it and make a new one to change them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una rata di questo contratto è stata fatturata, quindi i suoi giorni restano invariati: annullarlo e crearne uno nuovo per cambiarli.</translation>
     </message>
 </context>
 <context>
@@ -4152,103 +4152,103 @@ Sì incassa ora il pagamento, No registra la partenza con il saldo dovuto, Annul
     <name>ContractLists</name>
     <message>
         <source>Contracts by berth type</source>
-        <translation type="unfinished">Contratti per tipo di posto barca</translation>
+        <translation>Contratti per tipo di posto barca</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished">Tipo di posto barca</translation>
+        <translation>Tipo di posto barca</translation>
     </message>
     <message>
         <source>Contract</source>
-        <translation type="unfinished">Contratto</translation>
+        <translation>Contratto</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished">Titolare</translation>
+        <translation>Titolare</translation>
     </message>
     <message>
         <source>Berths</source>
-        <translation type="unfinished">Posti barca</translation>
+        <translation>Posti barca</translation>
     </message>
     <message>
         <source>Term</source>
-        <translation type="unfinished">Durata</translation>
+        <translation>Durata</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished">Dal</translation>
+        <translation>Dal</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Al</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished">Prezzo</translation>
+        <translation>Prezzo</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished">Saldo</translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Renewals due from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinnovi in scadenza dal %1 al %2</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished">Barca</translation>
+        <translation>Barca</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished">Fine</translation>
+        <translation>Fine</translation>
     </message>
     <message>
         <source>This term</source>
-        <translation type="unfinished">Durata attuale</translation>
+        <translation>Durata attuale</translation>
     </message>
     <message>
         <source>Next term</source>
-        <translation type="unfinished">Durata successiva</translation>
+        <translation>Durata successiva</translation>
     </message>
     <message>
         <source>Instalments due to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate in scadenza fino al %1</translation>
     </message>
     <message>
         <source>Instalment</source>
-        <translation type="unfinished"></translation>
+        <translation>Rata</translation>
     </message>
     <message>
         <source>Due</source>
-        <translation type="unfinished">Scadenza</translation>
+        <translation>Scadenza</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Importo</translation>
+        <translation>Importo</translation>
     </message>
     <message>
         <source>Invoice</source>
-        <translation type="unfinished">Fattura</translation>
+        <translation>Fattura</translation>
     </message>
     <message>
         <source>Owing</source>
-        <translation type="unfinished"></translation>
+        <translation>Da pagare</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished">Stato</translation>
+        <translation>Stato</translation>
     </message>
     <message>
         <source>Overdue</source>
-        <translation type="unfinished">Scaduto</translation>
+        <translation>Scaduto</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished">Pagina %p di %P</translation>
+        <translation>Pagina %p di %P</translation>
     </message>
     <message>
         <source>Nothing to list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niente da elencare.</translation>
     </message>
 </context>
 <context>
@@ -4302,40 +4302,41 @@ Sì incassa ora il pagamento, No registra la partenza con il saldo dovuto, Annul
     <name>ContractMeters</name>
     <message>
         <source>Billed already up to the reading of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Già fatturato fino alla lettura del %1.</translation>
     </message>
     <message>
         <source>Not read twice in the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non letto due volte nel periodo.</translation>
     </message>
     <message>
         <source>No %1 tariff is in force on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna tariffa %1 in vigore il %2.</translation>
     </message>
     <message>
         <source>Nothing used in the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun consumo nel periodo.</translation>
     </message>
     <message>
         <source>%1 meter %2, berth %3:
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatore %1 %2, posto barca %3:
+%4</translation>
     </message>
     <message>
         <source>Contract %1 was cancelled meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel frattempo il contratto %1 è stato annullato.</translation>
     </message>
     <message>
         <source>Choose the first and the last day of the period to bill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere il primo e l&apos;ultimo giorno del periodo da fatturare.</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished">Il periodo finisce prima di cominciare.</translation>
+        <translation>Il periodo finisce prima di cominciare.</translation>
     </message>
     <message>
         <source>A period billed at once is at most %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un periodo fatturato in una volta dura al massimo %1 giorni.</translation>
     </message>
 </context>
 <context>
@@ -4497,165 +4498,165 @@ Sì incassa ora il pagamento, No registra la partenza con il saldo dovuto, Annul
     <name>ContractPlan</name>
     <message>
         <source>A plan needs at least one instalment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un piano richiede almeno una rata.</translation>
     </message>
     <message>
         <source>A plan has at most %1 instalments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un piano ha al massimo %1 rate.</translation>
     </message>
     <message>
         <source>Instalment %1 needs the date it falls due.</source>
-        <translation type="unfinished"></translation>
+        <translation>La rata %1 richiede la data di scadenza.</translation>
     </message>
     <message>
         <source>Instalment %1 falls due after the contract ends, on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La rata %1 scade dopo la fine del contratto, il %2.</translation>
     </message>
     <message>
         <source>Instalment %1 must be an amount of whole pence, not below %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La rata %1 deve essere un importo in centesimi interi, non inferiore a %2.</translation>
     </message>
     <message>
         <source>The instalments add up to %1, not the contract&apos;s %2: %3 %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rate sommano %1 e non i %2 del contratto: %3 %4.</translation>
     </message>
     <message>
         <source>add</source>
-        <translation type="unfinished"></translation>
+        <translation>aggiungere</translation>
     </message>
     <message>
         <source>take off</source>
-        <translation type="unfinished"></translation>
+        <translation>togliere</translation>
     </message>
     <message>
         <source>Invoices of %1 were issued on this contract already: its total cannot go below them (%2). Record a refund or a correction instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su questo contratto sono già state emesse fatture per %1: il suo totale non può essere inferiore (%2). Registrare piuttosto un rimborso o una rettifica.</translation>
     </message>
 </context>
 <context>
     <name>ContractRenewals</name>
     <message>
         <source>No term price covers %1 from %2 to %3: type the price, or add it in Terms and prices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun prezzo di durata copre %1 dal %2 al %3: digitare il prezzo o aggiungerlo in Durate e prezzi.</translation>
     </message>
     <message>
         <source>The renewal price of contract %1 (%2) must be from %3 to %4 in whole pence: nothing was renewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il prezzo di rinnovo del contratto %1 (%2) deve essere da %3 a %4 in centesimi interi: non è stato rinnovato nulla.</translation>
     </message>
     <message>
         <source>Contract %1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Contratto %1 (%2): %3</translation>
     </message>
     <message>
         <source>Contract %1 (%2) was renewed, cancelled or changed at another desk meanwhile: nothing was renewed. Read the list again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel frattempo il contratto %1 (%2) è stato rinnovato, annullato o modificato da un&apos;altra postazione: non è stato rinnovato nulla. Rileggere l&apos;elenco.</translation>
     </message>
     <message>
         <source>Contract %1 (%2) could not be renewed, so nothing was: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile rinnovare il contratto %1 (%2), quindi non è stato rinnovato nulla: %3</translation>
     </message>
 </context>
 <context>
     <name>ContractStore</name>
     <message>
         <source>The holder is no longer in the customer list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il titolare non è più nell&apos;elenco clienti.</translation>
     </message>
     <message>
         <source>A berth of the contract is no longer in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un posto barca del contratto non è più nel registro.</translation>
     </message>
     <message>
         <source>%1 is not in use: make it active in the berth register first.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è in uso: attivarlo prima nel registro dei posti barca.</translation>
     </message>
     <message>
         <source>%1 is booked from %2 to %3 (booking %4, %5): the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è prenotato dal %2 al %3 (prenotazione %4, %5): il contratto non è stato salvato.</translation>
     </message>
     <message>
         <source>%1 is blocked from %2 to %3 (%4): the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è bloccato dal %2 al %3 (%4): il contratto non è stato salvato.</translation>
     </message>
     <message>
         <source>%1 is held by contract %2 (%3) from %4 to %5: the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è occupato dal contratto %2 (%3) dal %4 al %5: il contratto non è stato salvato.</translation>
     </message>
     <message>
         <source>Another desk removed this contract meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;altra postazione ha eliminato nel frattempo questo contratto.</translation>
     </message>
     <message>
         <source>The contract has no instalment %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il contratto non ha la rata %1.</translation>
     </message>
     <message>
         <source>Please choose the holder.</source>
-        <translation type="unfinished">Scegliere il titolare.</translation>
+        <translation>Scegliere il titolare.</translation>
     </message>
     <message>
         <source>Please choose the berth the contract holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere il posto barca del contratto.</translation>
     </message>
     <message>
         <source>A berth is chosen twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un posto barca è scelto due volte.</translation>
     </message>
     <message>
         <source>Please give the contract&apos;s first and last days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicare il primo e l&apos;ultimo giorno del contratto.</translation>
     </message>
     <message>
         <source>The contract ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il contratto finisce prima di cominciare.</translation>
     </message>
     <message>
         <source>A contract must lie between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un contratto deve essere compreso tra il %1 e il %2.</translation>
     </message>
     <message>
         <source>A contract runs for at most %1 days: make a new one for what follows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un contratto dura al massimo %1 giorni: crearne uno nuovo per il seguito.</translation>
     </message>
     <message>
         <source>The price must be from %1 to %2 in whole pence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il prezzo deve essere da %1 a %2 in centesimi interi.</translation>
     </message>
     <message>
         <source>The notes run to at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le note hanno al massimo %1 caratteri.</translation>
     </message>
     <message>
         <source>%1 was booked over the contract&apos;s days meanwhile: the contract was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel frattempo %1 è stato prenotato nei giorni del contratto: il contratto non è stato salvato.</translation>
     </message>
     <message>
         <source>The contract has already been cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il contratto è già stato annullato.</translation>
     </message>
     <message>
         <source>The contract has been cancelled: its instalments are not invoiced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il contratto è stato annullato: le sue rate non vengono fatturate.</translation>
     </message>
     <message>
         <source>The contract has been cancelled: only a refund or a correction can be recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il contratto è stato annullato: si può registrare solo un rimborso o una rettifica.</translation>
     </message>
     <message>
         <source>This customer holds a contract, kept for the accounts even once cancelled, so the customer cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo cliente è titolare di un contratto, conservato per la contabilità anche se annullato, quindi il cliente non può essere eliminato.</translation>
     </message>
     <message>
         <source>This berth is let under a contract, kept for the accounts even once cancelled or ended, so the berth cannot be deleted. Make it inactive instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo posto barca è concesso con un contratto, conservato per la contabilità anche se annullato o concluso, quindi il posto barca non può essere eliminato. Disattivarlo piuttosto.</translation>
     </message>
     <message>
         <source>A berth of this owner is let under a contract, kept for the accounts even once cancelled or ended, so the owner cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un posto barca di questo proprietario è concesso con un contratto, conservato per la contabilità anche se annullato o concluso, quindi il proprietario non può essere eliminato.</translation>
     </message>
     <message>
         <source>Contract %1: %2, %3 from %4 to %5, %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Contratto %1: %2, %3 dal %4 al %5, %6</translation>
     </message>
 </context>
 <context>
@@ -4903,7 +4904,7 @@ No mantiene il contratto.</translation>
     </message>
     <message>
         <source>Document lan&amp;guage:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lingua dei documenti:</translation>
     </message>
 </context>
 <context>
@@ -5141,11 +5142,11 @@ No mantiene il contratto.</translation>
     </message>
     <message>
         <source>1 booking was made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopo la domanda un&apos;altra postazione ha fatto 1 prenotazione. Non è stato eliminato nulla.</translation>
     </message>
     <message>
         <source>%1 bookings were made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopo la domanda un&apos;altra postazione ha fatto %1 prenotazioni. Non è stato eliminato nulla.</translation>
     </message>
 </context>
 <context>
@@ -5159,42 +5160,42 @@ No mantiene il contratto.</translation>
     <name>DocumentLanguage</name>
     <message>
         <source>There is no language with the code &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non esiste una lingua con il codice &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The office&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>La lingua dell&apos;ufficio</translation>
     </message>
 </context>
 <context>
     <name>DocumentLanguageDialog</name>
     <message>
         <source>Document language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua dei documenti</translation>
     </message>
     <message>
         <source>Confirmations, invoices, reminders and e-mails go out in this language to customers who have none of their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferme, fatture, solleciti ed e-mail partono in questa lingua verso i clienti che non ne hanno una propria.</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lingua:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">&amp;Salva</translation>
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Annulla</translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>Document lan&amp;guage...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua dei doc&amp;umenti...</translation>
     </message>
     <message>
         <source>Document language: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua dei documenti: %1</translation>
     </message>
 </context>
 <context>
@@ -5334,76 +5335,76 @@ No mantiene il contratto.</translation>
     <name>FeedFetch</name>
     <message>
         <source>&quot;%1&quot; is not a calendar address: it should start with https://, http:// or webcal://.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; non è un indirizzo di calendario: deve iniziare con https://, http:// o webcal://.</translation>
     </message>
     <message>
         <source>The calendar could not be fetched: the transfer library did not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scaricare il calendario: la libreria di trasferimento non si è avviata.</translation>
     </message>
     <message>
         <source>The calendar is larger than %1 kB: it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il calendario supera %1 kB: non è stato letto.</translation>
     </message>
     <message>
         <source>The address redirects more than %1 times: it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indirizzo reindirizza più di %1 volte: non è stato letto.</translation>
     </message>
     <message>
         <source>The server did not answer within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server non ha risposto entro %1 secondi.</translation>
     </message>
     <message>
         <source>The calendar could not be fetched: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scaricare il calendario: %1</translation>
     </message>
     <message>
         <source>The server answered %1 instead of the calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server ha risposto %1 invece del calendario.</translation>
     </message>
 </context>
 <context>
     <name>FeedPublisher</name>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere %1: %2</translation>
     </message>
     <message>
         <source>The folder %1 could not be made.</source>
-        <translation type="unfinished">Impossibile creare la cartella %1.</translation>
+        <translation>Impossibile creare la cartella %1.</translation>
     </message>
 </context>
 <context>
     <name>FeedReader</name>
     <message>
         <source>The calendar was read but its blocks could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il calendario è stato letto ma i suoi blocchi non sono stati salvati: %1</translation>
     </message>
     <message>
         <source>%1: %2 blocks added, %3 moved, %4 released</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 blocchi aggiunti, %3 spostati, %4 rilasciati</translation>
     </message>
     <message>
         <source>; over booking %1 (%2) from %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>; sulla prenotazione %1 (%2) dal %3 al %4</translation>
     </message>
 </context>
 <context>
     <name>FeedStore</name>
     <message>
         <source>The address may be at most %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indirizzo può avere al massimo %1 caratteri.</translation>
     </message>
     <message>
         <source>Please choose the berth whose calendar this is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere il posto barca a cui appartiene questo calendario.</translation>
     </message>
     <message>
         <source>%1 already reads this calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 legge già questo calendario.</translation>
     </message>
     <message>
         <source>Booked elsewhere (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prenotato altrove (%1)</translation>
     </message>
 </context>
 <context>
@@ -5825,19 +5826,19 @@ Sì mantiene la loro versione, No salva la vostra sopra la loro, Annulla torna a
     <name>HolderCredits</name>
     <message>
         <source>The holder&apos;s share is a percentage from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La quota del titolare è una percentuale da 0 a %1.</translation>
     </message>
     <message>
         <source>Enter the company&apos;s details before setting the holder&apos;s share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire i dati dell&apos;azienda prima di fissare la quota del titolare.</translation>
     </message>
     <message>
         <source>Share of the hire of booking %1 while away</source>
-        <translation type="unfinished"></translation>
+        <translation>Quota del noleggio della prenotazione %1 durante l&apos;assenza</translation>
     </message>
     <message>
         <source>Enter a period that ends on or after its first day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un periodo che finisca il giorno d&apos;inizio o dopo.</translation>
     </message>
 </context>
 <context>
@@ -5933,43 +5934,43 @@ Sì mantiene la loro versione, No salva la vostra sopra la loro, Annulla torna a
     <name>ImapMailbox</name>
     <message>
         <source>The folder name &quot;%1&quot; may hold letters, digits, spaces and . _ / - only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome della cartella &quot;%1&quot; può contenere solo lettere, cifre, spazi e . _ / -.</translation>
     </message>
     <message>
         <source>The mailbox could not be read: the transfer library did not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere la casella di posta: la libreria di trasferimento non si è avviata.</translation>
     </message>
     <message>
         <source>The message is larger than %1 KB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il messaggio supera %1 KB.</translation>
     </message>
     <message>
         <source>The mail server %1 could not be found.</source>
-        <translation type="unfinished">Impossibile trovare il server e-mail %1.</translation>
+        <translation>Impossibile trovare il server e-mail %1.</translation>
     </message>
     <message>
         <source>The mail server %1 did not answer on port %2.</source>
-        <translation type="unfinished">Il server e-mail %1 non ha risposto sulla porta %2.</translation>
+        <translation>Il server e-mail %1 non ha risposto sulla porta %2.</translation>
     </message>
     <message>
         <source>The mail server refused the user name or password: %1</source>
-        <translation type="unfinished">Il server e-mail ha rifiutato nome utente o password: %1</translation>
+        <translation>Il server e-mail ha rifiutato nome utente o password: %1</translation>
     </message>
     <message>
         <source>The mail server does not offer a secure connection (STARTTLS): %1</source>
-        <translation type="unfinished">Il server e-mail non offre una connessione sicura (STARTTLS): %1</translation>
+        <translation>Il server e-mail non offre una connessione sicura (STARTTLS): %1</translation>
     </message>
     <message>
         <source>The mail server did not answer within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server e-mail non ha risposto entro %1 secondi.</translation>
     </message>
     <message>
         <source>The mailbox could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere la casella di posta: %1</translation>
     </message>
     <message>
         <source>The mail server did not give the size of message %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server e-mail non ha indicato la dimensione del messaggio %1.</translation>
     </message>
 </context>
 <context>
@@ -6172,7 +6173,7 @@ Sì mantiene la loro versione, No salva la vostra sopra la loro, Annulla torna a
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
 </context>
 <context>
@@ -6435,7 +6436,7 @@ Sì mantiene la loro versione, No salva la vostra sopra la loro, Annulla torna a
     </message>
     <message>
         <source>&quot;%1&quot; is not a language documents are written in.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; non è una lingua in cui si scrivono i documenti.</translation>
     </message>
 </context>
 <context>
@@ -7077,11 +7078,11 @@ I segnaposto sono: %2</translation>
     </message>
     <message>
         <source>Booking request declined</source>
-        <translation type="unfinished"></translation>
+        <translation>Richiesta di prenotazione rifiutata</translation>
     </message>
     <message>
         <source>Your booking request at {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>La Sua richiesta di prenotazione presso {Company}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -7092,11 +7093,18 @@ If other dates would suit you, just reply to this message or call us on {Company
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Gentile {CustomerName},
+
+La ringraziamo per la Sua richiesta dal {Arrival} al {Departure}. Siamo spiacenti di non avere un posto barca disponibile per Lei in quelle date.
+
+Se altre date Le andassero bene, risponda pure a questo messaggio o ci chiami al numero {CompanyPhone}.
+
+Cordiali saluti,
+{Company}</translation>
     </message>
     <message>
         <source>There is no language with the code &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non esiste una lingua con il codice &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -7167,7 +7175,7 @@ Kind regards,
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lingua:</translation>
     </message>
 </context>
 <context>
@@ -7525,7 +7533,7 @@ Kind regards,
     </message>
     <message>
         <source>Re&amp;quests...</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;ichieste...</translation>
     </message>
 </context>
 <context>
@@ -7641,67 +7649,67 @@ Il database attuale viene conservato come %4 e può essere ripristinato da lì.<
     </message>
     <message>
         <source>%1 use by berth and month, %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo %1 per posto barca e mese, dal %2 al %3</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished">Posto barca</translation>
+        <translation>Posto barca</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished">Mese</translation>
+        <translation>Mese</translation>
     </message>
     <message>
         <source>Use (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo (%1)</translation>
     </message>
     <message>
         <source>Meter</source>
-        <translation type="unfinished">Contatore</translation>
+        <translation>Contatore</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished">Tipo</translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Last read</source>
-        <translation type="unfinished">Ultima lettura</translation>
+        <translation>Ultima lettura</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorni</translation>
     </message>
     <message>
         <source>never read</source>
-        <translation type="unfinished"></translation>
+        <translation>mai letto</translation>
     </message>
     <message>
         <source>Readings flagged, %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Letture segnalate, dal %1 al %2</translation>
     </message>
     <message>
         <source>Read on</source>
-        <translation type="unfinished">Letto il</translation>
+        <translation>Letto il</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished">Lettura</translation>
+        <translation>Lettura</translation>
     </message>
     <message>
         <source>Why</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo</translation>
     </message>
     <message>
         <source>over three times the usual</source>
-        <translation type="unfinished"></translation>
+        <translation>oltre il triplo del solito</translation>
     </message>
     <message>
         <source>rolled over</source>
-        <translation type="unfinished">azzerato</translation>
+        <translation>azzerato</translation>
     </message>
     <message>
         <source>corrected from %1</source>
-        <translation type="unfinished">corretta, era %1</translation>
+        <translation>corretta, era %1</translation>
     </message>
 </context>
 <context>
@@ -8595,11 +8603,11 @@ dal %2 al %3</translation>
     <name>PdfPages</name>
     <message>
         <source>The PDF could not be divided into letters: it is not laid out as expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile dividere il PDF in lettere: l&apos;impaginazione non è quella prevista.</translation>
     </message>
     <message>
         <source>Pages %1 to %2 are not in the PDF of %3 pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pagine da %1 a %2 non sono nel PDF di %3 pagine.</translation>
     </message>
 </context>
 <context>
@@ -8754,7 +8762,7 @@ dal %2 al %3</translation>
     </message>
     <message>
         <source>Document language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua dei documenti:</translation>
     </message>
 </context>
 <context>
@@ -9289,11 +9297,11 @@ dal %2 al %3</translation>
     </message>
     <message>
         <source>The language is applied at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lingua si applica al prossimo avvio.</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lingua:</translation>
     </message>
 </context>
 <context>
@@ -9878,404 +9886,406 @@ No torna all&apos;elenco.</numerusform>
     <name>RequestActions</name>
     <message>
         <source>length %1</source>
-        <translation type="unfinished"></translation>
+        <translation>lunghezza %1</translation>
     </message>
     <message>
         <source>beam %1</source>
-        <translation type="unfinished"></translation>
+        <translation>larghezza %1</translation>
     </message>
     <message>
         <source>draft %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pescaggio %1</translation>
     </message>
     <message>
         <source>from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>dal %1 al %2</translation>
     </message>
     <message>
         <source>No free berth fits a boat of %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun posto barca libero è adatto a una barca di %1 %2.</translation>
     </message>
     <message>
         <source>No berth is free %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun posto barca è libero %1.</translation>
     </message>
     <message>
         <source>From the booking request received %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalla richiesta di prenotazione ricevuta il %1.</translation>
     </message>
     <message>
         <source>Boat of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Barca di %1</translation>
     </message>
     <message>
         <source>The request has no e-mail address to answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La richiesta non ha un indirizzo e-mail a cui rispondere: %1</translation>
     </message>
 </context>
 <context>
     <name>RequestMailboxPanel</name>
     <message>
         <source>empty: no requests are read</source>
-        <translation type="unfinished"></translation>
+        <translation>vuoto: nessuna richiesta viene letta</translation>
     </message>
     <message>
         <source>None (inside the office only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna (solo all&apos;interno dell&apos;ufficio)</translation>
     </message>
     <message>
         <source>STARTTLS</source>
-        <translation type="unfinished"></translation>
+        <translation>STARTTLS</translation>
     </message>
     <message>
         <source>TLS (imaps)</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS (imaps)</translation>
     </message>
     <message>
         <source>Take the server&apos;s own &amp;certificate unchecked</source>
-        <translation type="unfinished"></translation>
+        <translation>Accetta il certi&amp;ficato del server senza verifica</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">&amp;Salva</translation>
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>Mail ser&amp;ver:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ser&amp;ver di posta:</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished">&amp;Porta:</translation>
+        <translation>&amp;Porta:</translation>
     </message>
     <message>
         <source>Securit&amp;y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicure&amp;zza:</translation>
     </message>
     <message>
         <source>&amp;User:</source>
-        <translation type="unfinished">&amp;Utente:</translation>
+        <translation>&amp;Utente:</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation type="unfinished">Pass&amp;word:</translation>
+        <translation>Pass&amp;word:</translation>
     </message>
     <message>
         <source>&amp;Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Car&amp;tella:</translation>
     </message>
     <message>
         <source>Read every (&amp;minutes):</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi ogni (&amp;minuti):</translation>
     </message>
     <message>
         <source>A hold las&amp;ts (hours):</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;opzione &amp;dura (ore):</translation>
     </message>
     <message>
         <source>The mailbox settings were not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le impostazioni della casella di posta non sono state salvate.
+%1</translation>
     </message>
     <message>
         <source>Requests</source>
-        <translation type="unfinished"></translation>
+        <translation>Richieste</translation>
     </message>
 </context>
 <context>
     <name>RequestMessage</name>
     <message>
         <source>This message is not a booking request from the web page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo messaggio non è una richiesta di prenotazione dalla pagina web.</translation>
     </message>
     <message>
         <source>The departure is not after the arrival.</source>
-        <translation type="unfinished">La partenza non segue l&apos;arrivo.</translation>
+        <translation>La partenza non segue l&apos;arrivo.</translation>
     </message>
     <message>
         <source>The dates cannot be read as days, months and years: enter them from the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le date non si leggono come giorni, mesi e anni: inserirle dal messaggio.</translation>
     </message>
     <message>
         <source>The dates are written in another style: enter them from the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le date sono scritte in un altro formato: inserirle dal messaggio.</translation>
     </message>
     <message>
         <source>The request gives no dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>La richiesta non indica date.</translation>
     </message>
     <message>
         <source>The request gives no name.</source>
-        <translation type="unfinished"></translation>
+        <translation>La richiesta non indica un nome.</translation>
     </message>
     <message>
         <source>The request gives no e-mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>La richiesta non indica un indirizzo e-mail.</translation>
     </message>
     <message>
         <source>The e-mail address &quot;%1&quot; cannot be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere all&apos;indirizzo e-mail &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>the length &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la lunghezza &quot;%1&quot;</translation>
     </message>
     <message>
         <source>the beam &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la larghezza &quot;%1&quot;</translation>
     </message>
     <message>
         <source>the draft &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>il pescaggio &quot;%1&quot;</translation>
     </message>
     <message>
         <source>The boat&apos;s size cannot be read (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dimensioni della barca non sono leggibili (%1).</translation>
     </message>
     <message>
         <source>The message is %1 KB, too large to read here: read it in the mailbox.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il messaggio è di %1 KB, troppo grande per leggerlo qui: leggerlo nella casella di posta.</translation>
     </message>
 </context>
 <context>
     <name>RequestSettings</name>
     <message>
         <source>The mailbox is read every 1 to %1 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La casella di posta si legge ogni 1-%1 minuti.</translation>
     </message>
     <message>
         <source>A hold lasts 1 to %1 hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;opzione dura da 1 a %1 ore.</translation>
     </message>
     <message>
         <source>The user name must be one line of at most 200 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome utente deve essere una riga di al massimo 200 caratteri.</translation>
     </message>
 </context>
 <context>
     <name>RequestStore</name>
     <message>
         <source>%1 declined this request at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha rifiutato questa richiesta il %2.</translation>
     </message>
     <message>
         <source>This request was booked by %1 at %2 (booking %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa richiesta è stata prenotata da %1 il %2 (prenotazione %3).</translation>
     </message>
     <message>
         <source>%1 accepted this request at %2 and is booking it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha accettato questa richiesta il %2 e la sta prenotando.</translation>
     </message>
     <message>
         <source>The request changed meanwhile: look at it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel frattempo la richiesta è cambiata: riesaminarla.</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova</translation>
     </message>
     <message>
         <source>To check</source>
-        <translation type="unfinished"></translation>
+        <translation>Da verificare</translation>
     </message>
     <message>
         <source>Booked</source>
-        <translation type="unfinished">Prenotato</translation>
+        <translation>Prenotata</translation>
     </message>
     <message>
         <source>Held</source>
-        <translation type="unfinished"></translation>
+        <translation>In opzione</translation>
     </message>
     <message>
         <source>Accepted</source>
-        <translation type="unfinished">Accettato</translation>
+        <translation>Accettata</translation>
     </message>
     <message>
         <source>Declined</source>
-        <translation type="unfinished"></translation>
+        <translation>Rifiutata</translation>
     </message>
     <message>
         <source>Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Scaduta</translation>
     </message>
     <message>
         <source>The request is no longer there.</source>
-        <translation type="unfinished"></translation>
+        <translation>La richiesta non esiste più.</translation>
     </message>
     <message>
         <source>The request has no dates to hold a berth for: book it through the wizard instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>La richiesta non ha date per cui tenere un posto barca: prenotarla piuttosto con la procedura guidata.</translation>
     </message>
     <message>
         <source>The request holds %1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>La richiesta tiene già %1.</translation>
     </message>
     <message>
         <source>A hold must end after now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;opzione deve finire nel futuro.</translation>
     </message>
     <message>
         <source>Held for %1 until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tenuto per %1 fino al %2</translation>
     </message>
     <message>
         <source>Request from %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Richiesta di %1 (%2)</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">dal %1 al %2</translation>
+        <translation>dal %1 al %2</translation>
     </message>
 </context>
 <context>
     <name>RequestsWindow</name>
     <message>
         <source>Received</source>
-        <translation type="unfinished">Incassato</translation>
+        <translation>Ricevuta</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nome</translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished">E-mail</translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Arrival</source>
-        <translation type="unfinished">Arrivo</translation>
+        <translation>Arrivo</translation>
     </message>
     <message>
         <source>Departure</source>
-        <translation type="unfinished">Partenza</translation>
+        <translation>Partenza</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished">Barca</translation>
+        <translation>Barca</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished">Stato</translation>
+        <translation>Stato</translation>
     </message>
     <message>
         <source>Show answ&amp;ered requests too</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra anche le richieste &amp;gestite</translation>
     </message>
     <message>
         <source>&amp;Accept...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Accetta...</translation>
     </message>
     <message>
         <source>&amp;Hold...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opzione...</translation>
     </message>
     <message>
         <source>&amp;Decline...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rifiuta...</translation>
     </message>
     <message>
         <source>&amp;Read now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leggi ora</translation>
     </message>
     <message>
         <source>Re&amp;quests</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;ichieste</translation>
     </message>
     <message>
         <source>Mai&amp;lbox</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Casella di posta</translation>
     </message>
     <message>
         <source>Booking Requests</source>
-        <translation type="unfinished"></translation>
+        <translation>Richieste di prenotazione</translation>
     </message>
     <message>
         <source>The requests could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere le richieste: %1</translation>
     </message>
     <message>
         <source>To check: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Da verificare: %1</translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome: %1</translation>
     </message>
     <message>
         <source>E-mail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail: %1</translation>
     </message>
     <message>
         <source>Phone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefono: %1</translation>
     </message>
     <message>
         <source>Dates: %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Date: dal %1 al %2</translation>
     </message>
     <message>
         <source>Boat (length × beam × draft): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Barca (lunghezza × larghezza × pescaggio): %1</translation>
     </message>
     <message>
         <source>Berth type: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di posto barca: %1</translation>
     </message>
     <message>
         <source>Comments: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Commenti: %1</translation>
     </message>
     <message>
         <source>Holds %1 until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiene %1 fino al %2</translation>
     </message>
     <message>
         <source>%1 by %2 at %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 da %2 il %3</translation>
     </message>
     <message>
         <source>The message:</source>
-        <translation type="unfinished"></translation>
+        <translation>Il messaggio:</translation>
     </message>
     <message>
         <source>%1
 Open the booking wizard all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Aprire comunque la procedura guidata di prenotazione?</translation>
     </message>
     <message>
         <source>Accepted by %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Accettata da %1: %2</translation>
     </message>
     <message>
         <source>No free berth fits this request over its dates: there is nothing to hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun posto barca libero è adatto a questa richiesta nelle sue date: non c&apos;è nulla da tenere.</translation>
     </message>
     <message>
         <source>Hold which berth for %1 hours?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quale posto barca tenere per %1 ore?</translation>
     </message>
     <message>
         <source>%1 held for %2 hours: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tenuto per %2 ore: %3</translation>
     </message>
     <message>
         <source>Decline the request</source>
-        <translation type="unfinished"></translation>
+        <translation>Rifiuta la richiesta</translation>
     </message>
     <message>
         <source>&amp;Decline and send the reply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rifiuta e invia la risposta</translation>
     </message>
     <message>
         <source>&amp;Keep the request</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tieni la richiesta</translation>
     </message>
     <message>
         <source>To %1 &lt;%2&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>A %1 &lt;%2&gt;</translation>
     </message>
     <message>
         <source>Declined by %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rifiutata da %1: %2</translation>
     </message>
 </context>
 <context>
@@ -10538,7 +10548,7 @@ Open the booking wizard all the same?</source>
     </message>
     <message>
         <source>Only the database&apos;s owner, the office&apos;s role, may restore or compact it on a server, and this desk&apos;s address signs in as %1. Please do it at a desk whose address (and password file) name the office&apos;s role.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo il proprietario del database, il ruolo dell&apos;ufficio, può ripristinarlo o compattarlo su un server, e l&apos;indirizzo di questa postazione accede come %1. Eseguire l&apos;operazione da una postazione il cui indirizzo (e file delle password) indichi il ruolo dell&apos;ufficio.</translation>
     </message>
 </context>
 <context>
@@ -10557,15 +10567,15 @@ Open the booking wizard all the same?</source>
     </message>
     <message>
         <source>The server did not let your user do this: your role may not (a manager may approve it at this desk), or an administrator has changed or removed your user at another desk. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server non ha consentito l&apos;operazione al Suo utente: il Suo ruolo non lo permette (un responsabile può approvarla da questa postazione), oppure un amministratore ha modificato o eliminato il Suo utente da un&apos;altra postazione. Non è stato modificato nulla.</translation>
     </message>
     <message>
         <source>The server no longer lets your user in: an administrator has removed or deactivated it, or given it a new password, at another desk. Please sign in again (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server non accetta più il Suo utente: un amministratore lo ha eliminato, disattivato o gli ha dato una nuova password da un&apos;altra postazione. Accedere di nuovo (File, Cambia utente).</translation>
     </message>
     <message>
         <source>The server said: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server ha risposto: %1</translation>
     </message>
 </context>
 <context>
@@ -10596,7 +10606,7 @@ Open the booking wizard all the same?</source>
     </message>
     <message>
         <source>This server has no sign-in role: the office&apos;s role could not make roles when the database was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo server non ha un ruolo di accesso: il ruolo dell&apos;ufficio non ha potuto creare ruoli quando è stato creato il database.</translation>
     </message>
 </context>
 <context>
@@ -10937,31 +10947,31 @@ Sì: il contatore ha superato %4 ed è ripartito da zero. No: la lettura è stat
     <name>TermPricing</name>
     <message>
         <source>A term needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una durata richiede un nome.</translation>
     </message>
     <message>
         <source>The term &quot;%1&quot; needs its first and last days.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durata &quot;%1&quot; richiede il primo e l&apos;ultimo giorno.</translation>
     </message>
     <message>
         <source>The term &quot;%1&quot; ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durata &quot;%1&quot; finisce prima di cominciare.</translation>
     </message>
     <message>
         <source>The term &quot;%1&quot; comes every year, so it cannot be longer than a year.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durata &quot;%1&quot; si ripete ogni anno, quindi non può superare un anno.</translation>
     </message>
     <message>
         <source>A term&apos;s price is for a berth type or for one berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il prezzo di una durata vale per un tipo di posto barca o per un posto barca.</translation>
     </message>
     <message>
         <source>A term&apos;s price must be from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il prezzo di una durata deve essere da %1 a %2.</translation>
     </message>
     <message>
         <source>A term&apos;s price needs the date it takes effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il prezzo di una durata richiede la data di decorrenza.</translation>
     </message>
 </context>
 <context>
@@ -11303,19 +11313,19 @@ Sì: il contatore ha superato %4 ed è ripartito da zero. No: la lettura è stat
     </message>
     <message>
         <source>Sign-in Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruolo di accesso</translation>
     </message>
     <message>
         <source>Desks may start as the server&apos;s sign-in role, zem_signin, instead of the office&apos;s role: it reads only what a sign-in needs, and each user then works as their own login. Type its new password, and put it in each desk&apos;s password file (.pgpass) in place of the office&apos;s. Leave both boxes empty to stop desks from starting that way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le postazioni possono avviarsi con il ruolo di accesso del server, zem_signin, invece del ruolo dell&apos;ufficio: legge solo ciò che serve all&apos;accesso, poi ogni utente lavora con il proprio login. Digitare la sua nuova password e inserirla nel file delle password (.pgpass) di ogni postazione al posto di quella dell&apos;ufficio. Lasciare vuote entrambe le caselle perché le postazioni non si avviino più così.</translation>
     </message>
     <message>
         <source>zem_signin: desks may no longer start with it</source>
-        <translation type="unfinished"></translation>
+        <translation>zem_signin: le postazioni non possono più avviarsi con esso</translation>
     </message>
     <message>
         <source>zem_signin: new password</source>
-        <translation type="unfinished"></translation>
+        <translation>zem_signin: nuova password</translation>
     </message>
 </context>
 <context>
@@ -11414,7 +11424,7 @@ Sì: il contatore ha superato %4 ed è ripartito da zero. No: la lettura è stat
     </message>
     <message>
         <source>Si&amp;gn-in Role...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ruolo di accesso...</translation>
     </message>
 </context>
 <context>
@@ -11751,115 +11761,115 @@ Sì: il contatore ha superato %4 ed è ripartito da zero. No: la lettura è stat
     </message>
     <message>
         <source>Online Booking Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulo di prenotazione online</translation>
     </message>
     <message>
         <source>Thank you for your booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Grazie per la Sua prenotazione</translation>
     </message>
     <message>
         <source>Go Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>Please complete the form below to make an online booking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compili il modulo qui sotto per prenotare online.</translation>
     </message>
     <message>
         <source>Arrival date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di arrivo:</translation>
     </message>
     <message>
         <source>Arrival day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno di arrivo</translation>
     </message>
     <message>
         <source>Arrival month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mese di arrivo</translation>
     </message>
     <message>
         <source>Arrival year</source>
-        <translation type="unfinished"></translation>
+        <translation>Anno di arrivo</translation>
     </message>
     <message>
         <source>Departure date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di partenza:</translation>
     </message>
     <message>
         <source>Departure day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno di partenza</translation>
     </message>
     <message>
         <source>Departure month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mese di partenza</translation>
     </message>
     <message>
         <source>Departure year</source>
-        <translation type="unfinished"></translation>
+        <translation>Anno di partenza</translation>
     </message>
     <message>
         <source>Your name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Il Suo nome:</translation>
     </message>
     <message>
         <source>Your email address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Il Suo indirizzo e-mail:</translation>
     </message>
     <message>
         <source>Any comments?</source>
-        <translation type="unfinished"></translation>
+        <translation>Commenti?</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella</translation>
     </message>
     <message>
         <source>What is free</source>
-        <translation type="unfinished"></translation>
+        <translation>Disponibilità</translation>
     </message>
     <message>
         <source>Choose your dates above and give your boat&apos;s size to see which kinds of berth are free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scelga le date qui sopra e indichi le dimensioni della barca per vedere quali tipi di posto barca sono liberi.</translation>
     </message>
     <message>
         <source>Length (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza (m):</translation>
     </message>
     <message>
         <source>Beam (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza (m):</translation>
     </message>
     <message>
         <source>Draft (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Pescaggio (m):</translation>
     </message>
     <message>
         <source>Choose an arrival before the departure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scelga un arrivo precedente alla partenza.</translation>
     </message>
     <message>
         <source>We show what is free up to </source>
-        <translation type="unfinished"></translation>
+        <translation>Mostriamo la disponibilità fino al </translation>
     </message>
     <message>
         <source>: send the form and we will look.</source>
-        <translation type="unfinished"></translation>
+        <translation>: invii il modulo e verificheremo.</translation>
     </message>
     <message>
         <source>Free for those nights: </source>
-        <translation type="unfinished"></translation>
+        <translation>Libero per quelle notti: </translation>
     </message>
     <message>
         <source>. Send the form to ask for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>. Invii il modulo per richiederlo.</translation>
     </message>
     <message>
         <source>Nothing free fits those nights and that boat: send the form and we will look.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nulla di libero è adatto a quelle notti e a quella barca: invii il modulo e verificheremo.</translation>
     </message>
 </context>
 <context>
