@@ -28,9 +28,10 @@ QList<int> fittedWidths(const QList<int>& wanted, const QList<int>& least, int r
     room = std::max(room, 0);
     if (wantedTotal <= room)
         return wanted;
-    // A heading cut short is a column nobody can name: the grid scrolls sideways instead.
-    if (leastTotal >= room)
-        return least;
+    // A heading cut short is a column nobody can name: the grid scrolls sideways instead, and once it scrolls
+    // nothing is won by narrowing a column below what its rows ask.
+    if (leastTotal > room)
+        return wanted;
     QList<int> widths;
     // What each column wants beyond its heading, shared out of what the headings leave.
     const qint64 spare = room - leastTotal;
