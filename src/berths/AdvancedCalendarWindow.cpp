@@ -31,10 +31,12 @@ constexpr int RowHeight = 400;
 constexpr int GridTop = 1020;
 constexpr int GridLeft = 120;
 constexpr int LegendBox = 255;
-// Right edges of the legend boxes and of their labels, left of the frame's right edge.
-constexpr int LegendBoxRight[3] = {4085, 2645, 1205};
-constexpr int LegendLabelRight[3] = {3425, 1895, 530};
-constexpr int LegendGap = 45; // between a box and its label
+// The legend runs leftwards from this far inside the frame's right edge: each label at least its width here (a
+// longer text widens it) with its box left of it.
+constexpr int LegendRight = 530;
+constexpr int LegendLabelWidth[3] = {615, 705, 630};
+constexpr int LegendSpace[3] = {525, 435, 0}; // between each label and the box to its right
+constexpr int LegendGap = 45;                 // between a box and its label
 } // namespace
 
 /// The grid of slots. A scroll by one slot moves what is painted by one row and paints only the row that came in:
@@ -104,9 +106,6 @@ AdvancedCalendarWindow::AdvancedCalendarWindow(IWindowHost& host, Services& serv
     auto x = [this](int twips) { return Twips::toPixelsX(twips, this); };
     auto y = [this](int twips) { return Twips::toPixelsY(twips, this); };
     // The design layout; resizing then follows the window's size.
-    m_lblCaption->setGeometry(x(120), y(120), x(6000), y(450));
-    m_command1->setGeometry(x(GridLeft), y(GridTop - 420), x(600), y(360));
-    m_label5->setGeometry(x(GridLeft + 720), y(GridTop - 420), x(7000), y(360));
     m_grdBooking->move(x(GridLeft), y(GridTop));
     resize(x(12000), y(8400));
     layOut();
@@ -153,8 +152,6 @@ void AdvancedCalendarWindow::buildScrollButtons()
 
 void AdvancedCalendarWindow::buildViewChooser()
 {
-    auto x = [this](int twips) { return Twips::toPixelsX(twips, this); };
-    auto y = [this](int twips) { return Twips::toPixelsY(twips, this); };
     m_frame1 = new QGroupBox(tr("View"), m_fraGrid);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
     m_halfHourly = new QRadioButton(tr("Half Hourly"), m_frame1);
@@ -162,8 +159,6 @@ void AdvancedCalendarWindow::buildViewChooser()
     m_halfHourly->setChecked(true);
     m_daily = new QRadioButton(tr("Daily"), m_frame1);
     m_daily->setObjectName(QStringLiteral("Option1_1"));
-    m_halfHourly->setGeometry(x(120), y(260), x(1400), y(280));
-    m_daily->setGeometry(x(1560), y(260), x(1000), y(280));
     connect(m_halfHourly, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             viewChosen();
@@ -319,17 +314,33 @@ void AdvancedCalendarWindow::layOut()
     const int right = frame.width();
     const int bottom = frame.height();
 
-    // The legend: boxes and labels at fixed distances from the frame's right edge, near its bottom.
-    for (int i = 0; i < 3; ++i) {
-        m_picBooked[i]->setGeometry(right - x(LegendBoxRight[i]) - x(LegendBox), bottom - y(120) - y(LegendBox),
-                                    x(LegendBox), y(LegendBox));
-        const int labelLeft = right - x(LegendBoxRight[i]) + x(LegendGap);
-        m_legend[i]->setGeometry(labelLeft, bottom - y(180) - y(240), right - x(LegendLabelRight[i]) - labelLeft,
-                                 y(240));
+    // Every text at least as wide as it asks: the design widths are the least, a longer translation widens it.
+    const auto wide = [](const QWidget* control, int least) { return std::max(least, control->sizeHint().width()); };
+    m_lblCaption->setGeometry(x(120), y(120), wide(m_lblCaption, x(6000)), y(450));
+    m_command1->setGeometry(x(GridLeft), y(GridTop - 420), x(600), y(360));
+    m_label5->setGeometry(x(GridLeft + 720), y(GridTop - 420), wide(m_label5, x(7000)), y(360));
+
+    // The legend, near the frame's bottom, from its right edge leftwards.
+    int legendRight = right - x(LegendRight);
+    for (int i = 2; i >= 0; --i) {
+        legendRight -= x(LegendSpace[i]);
+        const int labelWidth = wide(m_legend[i], x(LegendLabelWidth[i]));
+        const int labelLeft = legendRight - labelWidth;
+        m_legend[i]->setGeometry(labelLeft, bottom - y(180) - y(240), labelWidth, y(240));
+        legendRight = labelLeft - x(LegendGap) - x(LegendBox);
+        m_picBooked[i]->setGeometry(legendRight, bottom - y(120) - y(LegendBox), x(LegendBox), y(LegendBox));
     }
     m_command2->setGeometry(x(GridLeft), bottom - y(240) - y(360), x(600), y(360));
-    m_frame1->setGeometry(x(GridLeft + 720), bottom - y(240) - y(600), x(2700), y(600));
-    m_dtPicker1->setGeometry(x(GridLeft + 3540), bottom - y(300) - y(340), x(1500), y(340));
+    // The view chooser: the two options side by side, the frame round them and its title.
+    const int halfHourlyWidth = wide(m_halfHourly, x(1400));
+    m_halfHourly->setGeometry(x(120), y(260), halfHourlyWidth, y(280));
+    const int dailyLeft = std::max(x(1560), x(120) + halfHourlyWidth + x(40));
+    m_daily->setGeometry(dailyLeft, y(260), wide(m_daily, x(1000)), y(280));
+    const int chooserWidth =
+        std::max({x(2700), m_daily->geometry().right() + x(120), m_frame1->minimumSizeHint().width()});
+    m_frame1->setGeometry(x(GridLeft + 720), bottom - y(240) - y(600), chooserWidth, y(600));
+    m_dtPicker1->setGeometry(m_frame1->geometry().right() + x(120), bottom - y(300) - y(340),
+                             wide(m_dtPicker1, x(1500)), y(340));
     m_grdBooking->setGeometry(x(GridLeft), y(GridTop), qMax(x(ColumnWidth), right - x(GridLeft) - x(120)),
                               qMax(y(RowHeight), bottom - y(GridTop) - y(840)));
 }

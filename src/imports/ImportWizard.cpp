@@ -51,7 +51,11 @@ QTableWidget* list(const QString& name, const QStringList& columns, QWidget* par
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->verticalHeader()->hide();
-    table->horizontalHeader()->setStretchLastSection(true);
+    QHeaderView* header = table->horizontalHeader();
+    header->setStretchLastSection(true);
+    // Each column at least as wide as its heading: a longer translation widens it, and the list scrolls sideways.
+    for (int c = 0; c < header->count(); ++c)
+        header->resizeSection(c, std::max(header->defaultSectionSize(), header->sectionSizeHint(c)));
     return table;
 }
 

@@ -444,7 +444,7 @@ private slots:
         QCOMPARE(pages.size(), 2);
         QString all;
         for (const QStringList& page : pages) {
-            QCOMPARE(page.last(), BookingDocuments::signatureLine());
+            QCOMPARE(page.last(), BookingDocuments::signatureLine(data->words));
             all += page.join(u'\n') + u'\n';
         }
         // Every note once, in order; the customer's block whole on one page.

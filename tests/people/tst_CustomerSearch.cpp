@@ -147,7 +147,7 @@ private slots:
         // Name, house name, town, post code, phone and e-mail; the other fields empty.
         const auto person = [](const QString& name, const QString& house, const QString& town,
                                const QString& postCode = {}, const QString& phone = {}, const QString& email = {}) {
-            return CustomerRecord{name, house, {}, {}, town, postCode, phone, {}, email, {}, false, {}};
+            return CustomerRecord{name, house, {}, {}, town, postCode, phone, {}, email, {}, false, {}, {}};
         };
         const CustomerRecord zoe = person(u"Zoë Kowalski"_s, u"Mill Cottage"_s, u"York"_s, u"YO1 7HH"_s,
                                           u"07700 900123"_s, u"zoe@example.org"_s);
@@ -198,7 +198,7 @@ private slots:
 
     void anyPartFollowsChangesAndDeletes()
     {
-        CustomerRecord zoe{u"Zoë Kowalski"_s, {}, {}, {}, u"York"_s, {}, {}, {}, {}, {}, false, {}};
+        CustomerRecord zoe{u"Zoë Kowalski"_s, {}, {}, {}, u"York"_s, {}, {}, {}, {}, {}, false, {}, {}};
         const auto id = CustomerStore::add(m_install->db(), zoe);
         QVERIFY(id);
         const auto find = [this](const QString& typed) {

@@ -26,8 +26,8 @@ class tst_PeopleDialogs : public InstallTest
 
     static CustomerRecord allFields(const QString& t, bool club)
     {
-        return {t + u'1', t + u'2', t + u'3', t + u'4',         t + u'5', t + u'6',
-                t + u'7', t + u'8', t + u'9', t + u"\nnotes"_s, club,     t + u'0'};
+        return {t + u'1', t + u'2', t + u'3',         t + u'4', t + u'5', t + u'6', t + u'7',
+                t + u'8', t + u'9', t + u"\nnotes"_s, club,     t + u'0', {}};
     }
     static QStringList texts(const CustomerRecord& r)
     {

@@ -28,12 +28,11 @@ QList<int> fittedWidths(const QList<int>& wanted, const QList<int>& least, int r
     room = std::max(room, 0);
     if (wantedTotal <= room)
         return wanted;
+    // A heading cut short is a column nobody can name: the grid scrolls sideways instead, and once it scrolls
+    // nothing is won by narrowing a column below what its rows ask.
+    if (leastTotal > room)
+        return wanted;
     QList<int> widths;
-    if (leastTotal >= room) {
-        for (const int w : least)
-            widths << int(leastTotal > 0 ? w * room / leastTotal : 0);
-        return widths;
-    }
     // What each column wants beyond its heading, shared out of what the headings leave.
     const qint64 spare = room - leastTotal;
     const qint64 beyond = wantedTotal - leastTotal;

@@ -12,11 +12,11 @@ class QWidget;
 QTableView* recordGrid(const QString& objectName, QAbstractItemModel* model, QWidget* parent);
 
 /// Keeps every shown column of grid in view: each as wide as its heading and the rows in sight ask, and where
-/// that is more than the grid's width, all of them narrowed to share it. Done again whenever the grid is resized
-/// or its rows are read afresh.
+/// that is more than the grid's width, all of them narrowed to share it; where even the headings do not fit,
+/// none narrowed and the grid scrolls sideways. Done again whenever the grid is resized or its rows are read afresh.
 void fitColumns(QTableView* grid);
 
 /// The widths of columns that want wanted and need least (their heading) in room: wanted where all fit; else
 /// each column's least and the rest of room shared in proportion to what each wants beyond it; where even the
-/// headings do not fit, the headings narrowed alike.
+/// headings do not fit, wanted (the grid scrolls).
 QList<int> fittedWidths(const QList<int>& wanted, const QList<int>& least, int room);

@@ -47,15 +47,21 @@ private slots:
         row("all fit: as wanted", {{100, 200, 50}, {40, 40, 40}, 400, {100, 200, 50}});
         // 120 over the headings, 240 wanted beyond them: each gets half of its wish.
         row("too wide: the wish beyond the heading halved", {{100, 200, 60}, {40, 40, 40}, 240, {70, 120, 50}});
-        row("even the headings too wide: narrowed alike", {{100, 200}, {100, 100}, 100, {50, 50}});
-        row("no room", {{100, 200}, {40, 40}, -5, {0, 0}});
+        // A heading is never cut: the grid scrolls sideways, and then each column as wide as it wants.
+        row("even the headings too wide: as wanted", {{100, 200}, {100, 120}, 100, {100, 200}});
+        row("the headings just fill the room: the headings", {{100, 200}, {40, 60}, 100, {40, 60}});
+        row("a pixel short of the headings: as wanted", {{100, 200}, {40, 60}, 99, {100, 200}});
+        row("no room: as wanted", {{100, 200}, {40, 40}, -5, {100, 200}});
     }
     void fittedWidths()
     {
         const auto& [wanted, least, room, expected] = fetchRow<ColumnsRow>();
         const QList<int> widths = ::fittedWidths(wanted, least, room);
         QCOMPARE(widths, expected);
-        QVERIFY(std::accumulate(widths.cbegin(), widths.cend(), 0) <= std::max(room, 0));
+        const int total = std::accumulate(widths.cbegin(), widths.cend(), 0);
+        QVERIFY(total <= std::max(room, std::accumulate(wanted.cbegin(), wanted.cend(), 0)));
+        for (qsizetype c = 0; c < widths.size(); ++c)
+            QVERIFY(widths[c] >= least[c]);
     }
 };
 
