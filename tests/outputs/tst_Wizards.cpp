@@ -64,7 +64,9 @@ class tst_Wizards : public InstallTest
         for (int month = 1; month <= 12; ++month)
             months << u"%1:%2"_s.arg(month, 2, 10, QChar(u'0')).arg(QLocale::c().standaloneMonthName(month));
         QStringList fields = {u"charset utf-8"_s, u"title Online Booking Form"_s, u"form post "_s + action,
-                              u"hidden your_email_address="_s + email, u"hidden your_name="_s + email};
+                              // Which page's language a request was written from.
+                              u"hidden language=en"_s, u"hidden your_email_address="_s + email,
+                              u"hidden your_name="_s + email};
         fields << u"hidden email_subject_line=Online Booking Request|hidden required_fields=your_email_address|hidden "
                   u"thank_you_title=Thank you for your booking|hidden return_link_url=|hidden return_link_name=Go Back|"
                   u"hidden background_color=#FFFFFF|hidden text_color=#000000|hidden link_color=#0000FF|hidden "
@@ -337,8 +339,8 @@ private slots:
         QVERIFY2(said.isEmpty() ? shown.isEmpty() : shown.startsWith(said), qPrintable(shown));
         QCOMPARE(QFile::exists(pagePath()), written);
         if (written)
-            QCOMPARE(formFields(pagePath()).mid(2, 3),
-                     (QStringList{u"form post "_s + Settings::WebBookFormMailUrl.defaultValue,
+            QCOMPARE(formFields(pagePath()).mid(2, 4),
+                     (QStringList{u"form post "_s + Settings::WebBookFormMailUrl.defaultValue, u"hidden language=en"_s,
                                   u"hidden your_email_address=desk@harbour.example"_s,
                                   u"hidden your_name=desk@harbour.example"_s}));
         QCOMPARE(logText(), QString());

@@ -190,11 +190,11 @@ private slots:
         control(*dialog, "txtName")->setFocus();
         QCOMPARE(enterVisits(1), QStringList{u"txtHouseName"_s});
         QStringList tabOrder;
-        for (QWidget* w = dialog->findChild<QWidget*>(u"txtNotes"_s); tabOrder.size() < 7; w = w->nextInFocusChain())
+        for (QWidget* w = dialog->findChild<QWidget*>(u"txtNotes"_s); tabOrder.size() < 8; w = w->nextInFocusChain())
             if (w->focusPolicy() & Qt::TabFocus && w->isVisibleTo(dialog.get()) && w->objectName() != u"txtNotes"_s)
                 tabOrder << w->objectName();
-        QCOMPARE(tabOrder, (QStringList{u"chkClubMember"_s, u"lstBoats"_s, u"cmdAddBoat"_s, u"cmdEditBoat"_s,
-                                        u"cmdRemoveBoat"_s, u"cmdOK"_s, u"cmdCancel"_s}));
+        QCOMPARE(tabOrder, (QStringList{u"chkClubMember"_s, u"cboLanguage"_s, u"lstBoats"_s, u"cmdAddBoat"_s,
+                                        u"cmdEditBoat"_s, u"cmdRemoveBoat"_s, u"cmdOK"_s, u"cmdCancel"_s}));
 
         type(*dialog, "txtEmail", u"o'neill@example.org"_s);
         QTest::mouseClick(control<QLabel>(*dialog, "lblSendEmail"), Qt::LeftButton);
