@@ -4,6 +4,7 @@
 #include "bookings/PeriodIndex.h"
 #include "core/BulkInsert.h"
 #include "core/ClosedPeriods.h"
+#include "core/DateTimes.h"
 #include "core/Dialect.h"
 #include "core/ImportTags.h"
 #include "core/SqlHelpers.h"
@@ -11,6 +12,18 @@
 #include <QSqlError>
 
 #include <algorithm>
+
+namespace {
+// Every column of a booking the one-booking save leaves to later work (arrival, invoice, cancellation), written with
+// what a new booking holds, so that the writer knows each row's every value and stamps it as it is written.
+const QStringList UnsavedColumns{
+    QStringLiteral("Created"),       QStringLiteral("Cancelled"),  QStringLiteral("CancelledBerths"),
+    QStringLiteral("InvoiceNumber"), QStringLiteral("Status"),     QStringLiteral("ArrivedAt"),
+    QStringLiteral("ArrivedDesk"),   QStringLiteral("DepartedAt"), QStringLiteral("DepartedDesk")};
+// The import's own, the stamp last.
+const QStringList ImportColumns{QStringLiteral("OldRef"), QStringLiteral("ImportBatchID"),
+                                QStringLiteral("ImportStamp")};
+} // namespace
 
 BookingBulkWriter::BookingBulkWriter(const QSqlDatabase& db) : m_db(db) {}
 
@@ -42,10 +55,10 @@ Status BookingBulkWriter::prepare(int batchId)
     m_batchId = batchId;
     if (batchId == 0)
         return Done{};
-    m_bookings = std::make_unique<BulkInsert>(
-        m_db, QStringLiteral("Booking"),
-        QStringList{QStringLiteral("ID")} + BookingStore::columns().split(QStringLiteral(", ")) +
-            QStringList{QStringLiteral("OldRef"), QStringLiteral("ImportBatchID")});
+    const QStringList columns = QStringList{QStringLiteral("ID")} +
+                                BookingStore::columns().split(QStringLiteral(", ")) + UnsavedColumns + ImportColumns;
+    m_stamps = std::make_unique<ImportTags::InsertStamps>(m_db, QStringLiteral("Booking"), columns);
+    m_bookings = std::make_unique<BulkInsert>(m_db, QStringLiteral("Booking"), columns);
     m_berths = std::make_unique<BulkInsert>(m_db, QStringLiteral("BookingBerth"),
                                             QStringList{QStringLiteral("BookingID"), QStringLiteral("BerthID")},
                                             m_bookings.get());
@@ -107,8 +120,14 @@ Status BookingBulkWriter::add(BookingRecord booking, const QString& oldRef)
     booking.berthConfirmationNumber = m_nextConfirmation++;
     booking.amountPayed = Money(); // what was paid comes in as ledger lines
     QVariantList values{*id};
-    values << BookingStore::columnValues(booking) << (oldRef.isEmpty() ? Sql::nullText() : QVariant(oldRef))
-           << m_batchId;
+    // Made when the import ran, by the program's clock; the rest as a new booking is until it is used.
+    values << BookingStore::columnValues(booking) << DateTimes::dbDateTime(booking.savedAt) << 0 << Sql::nullText()
+           << Sql::nullInt() << 0 << Sql::nullText() << Sql::nullText() << Sql::nullText() << Sql::nullText()
+           << (oldRef.isEmpty() ? Sql::nullText() : QVariant(oldRef)) << m_batchId;
+    const auto stamp = m_stamps->of(values);
+    if (!stamp)
+        return stamp.failure();
+    values << *stamp;
     if (const Status added = m_bookings->add(values); !added)
         return added;
     for (const int berth : booking.berthIds)
@@ -166,5 +185,5 @@ Status BookingBulkWriter::finish()
         return written;
     if (const Status filled = fillBatch(); !filled)
         return filled;
-    return ImportTags::stampBatch(m_db, QStringLiteral("Booking"), m_batchId);
+    return m_stamps->finish(m_batchId);
 }

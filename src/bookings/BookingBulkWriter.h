@@ -10,15 +10,18 @@
 #include <memory>
 
 class BulkInsert;
+namespace ImportTags {
+class InsertStamps;
+}
 
 /// Many new bookings checked and written inside one transaction of the caller's (an import of thousands): what
 /// holds each berth is read from the period index once, and the rows this writer adds are added to that picture,
 /// so no row asks the database whether its berth is free. The rules are the one-booking save's: the same ranges,
 /// a closed month refused, a berth held by a booking, a block or a contract refused. The rows go in through
-/// multi-row inserts of a few hundred rows, each with its old reference and batch. While the writer fills its batch
-/// (ImportBatch.Filling), the period index and the monthly figures pass its rows by and finish() writes them for the
-/// whole batch at once; each row's history is still written by its trigger. On a server the commit's overlap check
-/// still refuses a berth that another desk booked meanwhile.
+/// multi-row inserts of a few hundred rows, each with its old reference, batch and stamp. While the writer fills its
+/// batch (ImportBatch.Filling), the period index and the monthly figures pass its rows by and finish() writes them
+/// for the whole batch at once; each row's history is still written by its trigger. On a server the commit's
+/// overlap check still refuses a berth that another desk booked meanwhile.
 class BookingBulkWriter final
 {
 public:
@@ -56,7 +59,7 @@ public:
     Status add(BookingRecord booking, const QString& oldRef);
 
     /// After the last add(): the rows still held written, the index entries and monthly figures of the whole batch,
-    /// the batch no longer filling, and the stamp columns of its rows (see ImportTags).
+    /// and the batch no longer filling. Each row's stamp (see ImportTags) is written with it.
     Status finish();
 
 private:
@@ -77,4 +80,5 @@ private:
     qint64 m_nextConfirmation = 1;
     std::unique_ptr<BulkInsert> m_bookings; // an import's; none in a dry run
     std::unique_ptr<BulkInsert> m_berths;
+    std::unique_ptr<ImportTags::InsertStamps> m_stamps;
 };

@@ -35,18 +35,92 @@ QList<int> stampedColumns(const QSqlQuery& q)
     return columns;
 }
 
-// What the row q stands on holds in those columns, as a digest: NULL and empty text differ.
+// One value of a row into its stamp: NULL and empty text differ. text is the value as the driver reads it back (a
+// NULL's too, which for some column types is not empty).
+void addToStamp(QCryptographicHash& hash, bool null, const QString& text)
+{
+    hash.addData(null ? QByteArrayView("\x01N") : QByteArrayView("\x01V"));
+    hash.addData(text.toUtf8());
+}
+
+// What the row q stands on holds in those columns, as a digest.
 QString stampOf(const QSqlQuery& q, const QList<int>& columns)
 {
     QCryptographicHash hash(QCryptographicHash::Sha1);
     for (const int i : columns) {
         const QVariant value = q.value(i);
-        hash.addData(value.isNull() ? QByteArrayView("\x01N") : QByteArrayView("\x01V"));
-        hash.addData(value.toString().toUtf8());
+        addToStamp(hash, value.isNull(), value.toString());
     }
     return QString::fromLatin1(hash.result().toHex());
 }
+
+// Whether a bound value is written as NULL: the drivers write a null text as NULL too.
+bool boundAsNull(const QVariant& value)
+{
+    if (value.isNull())
+        return true;
+    if (value.typeId() == QMetaType::QString)
+        return value.toString().isNull();
+    return value.typeId() == QMetaType::QByteArray && value.toByteArray().isNull();
+}
 } // namespace
+
+InsertStamps::InsertStamps(const QSqlDatabase& db, const QString& table, const QStringList& columns)
+    : m_db(db), m_table(table)
+{
+    for (const QString& column : columns)
+        m_columns.append(column.toLower());
+}
+
+Status InsertStamps::readColumns()
+{
+    if (!taggable(m_table))
+        return unknownTable(m_table);
+    // One row of NULLs in the table's columns, read as a stored row is read: the table's column order, and what
+    // each column's NULL reads back as.
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q, QStringLiteral("SELECT T.* FROM (SELECT 1 AS One) O LEFT JOIN %1 T ON 1 = 0").arg(m_table), {},
+                   &error))
+        return databaseFailure(error);
+    if (!q.next())
+        return databaseFailure(QStringLiteral("No row of NULLs read from %1").arg(m_table));
+    m_read = true;
+    const QSqlRecord record = q.record();
+    for (const int i : stampedColumns(q)) {
+        const int at = int(m_columns.indexOf(record.fieldName(i).toLower()));
+        if (at < 0)
+            return Done{}; // not named: stamped by finish()
+        m_order.append(at);
+        m_nullTexts.append(q.value(i).toString());
+    }
+    m_asWritten = true;
+    return Done{};
+}
+
+Result<QVariant> InsertStamps::of(const QVariantList& values)
+{
+    if (!m_read)
+        if (const Status read = readColumns(); !read)
+            return read.failure();
+    if (!m_asWritten)
+        return Sql::nullText();
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (qsizetype i = 0; i < m_order.size(); ++i) {
+        const QVariant& value = values.at(m_order.at(i));
+        const bool null = boundAsNull(value);
+        addToStamp(hash, null, null ? m_nullTexts.at(i) : value.toString());
+    }
+    return QVariant(QString::fromLatin1(hash.result().toHex()));
+}
+
+Status InsertStamps::finish(int batchId) const
+{
+    if (!m_read || m_asWritten) // no row added, or each stamped as written
+        return Done{};
+    return stampBatch(m_db, m_table, batchId);
+}
 
 namespace {
 // Rows a statement when many are tagged or stamped: few statements, each well inside either engine's limit of

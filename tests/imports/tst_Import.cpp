@@ -2,6 +2,7 @@
 #include "bookings/BookingStore.h"
 #include "bookings/QuickSearch.h"
 #include "common/TestSupport.h"
+#include "core/ImportTags.h"
 #include "core/ui/Mnemonics.h"
 #include "imports/ImportRun.h"
 #include "imports/ImportWizard.h"
@@ -437,7 +438,7 @@ private slots:
                  QDate(2026, 1, 1).addDays(199 * 2).toString(u"yyyy-MM-dd"_s) + u" 12:00:00 B1"_s);
         // Each in the index (a desk booking over one is refused) and in the history.
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingPeriod"_s), 600);
-        // Two lines each (the booking and its berth), and none for the stamps written after them.
+        // Two lines each (the booking and its berth), and none for their stamps.
         QCOMPARE(rows(u"SELECT COUNT(DISTINCT BookingID), COUNT(*), SUM(CASE WHEN Action = 'insert' THEN 1 ELSE 0 "
                       u"END) FROM BookingHistory"_s),
                  u"600|1200|1200"_s);
@@ -467,6 +468,60 @@ private slots:
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingPeriod"_s), 0);
         QCOMPARE(rows(u"SELECT SUM(Bookings), SUM(Nights) FROM BookingMonth"_s), u"0|0"_s);
         QCOMPARE(m_install->scalarInt(u"SELECT SUM(Nights) FROM BerthMonth"_s), 0);
+    }
+
+    // Each booking's stamp is written with it: the same as reading the row back gives, whatever the row leaves empty,
+    // so the import counts as unchanged; with a column of the table the import does not name, the rows are read back
+    // for their stamps. A change afterwards is seen.
+    void bookingsStampedAsWritten_data()
+    {
+        QTest::addColumn<bool>("unnamedColumn");
+        QTest::newRow("every column named") << false;
+        QTest::newRow("a column the import does not name") << true;
+    }
+    void bookingsStampedAsWritten()
+    {
+        QFETCH(bool, unnamedColumn);
+        if (unnamedColumn)
+            QVERIFY(exec(u"ALTER TABLE Booking ADD COLUMN Mooring TEXT DEFAULT 'bow'"_s));
+        QVERIFY(exec(u"UPDATE Customer SET OldRef = 'K1' WHERE ID = 1"_s));
+        const QStringList headings{u"Ref"_s,       u"Customer reference"_s, u"Berth"_s, u"Arrival"_s,
+                                   u"Departure"_s, u"Boat registration"_s,  u"Total"_s, u"Adults"_s,
+                                   u"Notes"_s};
+        const QString path = writeFile(
+            u"stamps.csv"_s,
+            csv({headings,
+                 {u"S1"_s, u"K1"_s, u"A1"_s, u"01/07/2026"_s, u"03/07/2026"_s, u"GB-1001"_s, u"120.50"_s, u"2"_s,
+                  u"Late, \"quiet\" berth"_s},
+                 {u""_s, u"K1"_s, u"A2"_s, u"01/07/2026"_s, u"03/07/2026"_s, u""_s, u""_s, u""_s, u""_s},
+                 {u"S3"_s, u"K1"_s, u"B1"_s, u"01/07/2026"_s, u"03/07/2026"_s, u""_s, u"0"_s, u"0"_s, u"Ärger ✓"_s}},
+                u',', CsvRead::Encoding::Utf8));
+        const auto done = ImportRun::import(m_install->db(), options(Kind::Bookings, path), m_install->clock.current);
+        QVERIFY2(done, qPrintable(done.error()));
+        QCOMPARE(done->accepted, 3);
+        const QString batch = u" FROM Booking WHERE ImportBatchID = %1"_s.arg(done->batchId);
+        // Made when the import ran, by the program's clock.
+        QCOMPARE(m_install->joined(u"SELECT DISTINCT Created"_s + batch),
+                 DateTimes::dbDateTime(m_install->clock.current).toString());
+        const QString stamps = u"SELECT ImportStamp"_s + batch + u" ORDER BY ID"_s;
+        const QString written = m_install->joined(stamps);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(DISTINCT ImportStamp)"_s + batch), 3);
+        {
+            Sql::Transaction tx(m_install->db(), true);
+            QVERIFY(tx.started());
+            QVERIFY(ImportTags::stampBatch(m_install->db(), u"Booking"_s, done->batchId));
+            QVERIFY(tx.commit());
+        }
+        QCOMPARE(m_install->joined(stamps), written);
+        const auto unchanged = ImportTags::changedSince(m_install->db(), u"Booking"_s, done->batchId);
+        QVERIFY2(unchanged, qPrintable(unchanged.error()));
+        QCOMPARE(*unchanged, QStringList());
+
+        QVERIFY(exec(u"UPDATE Booking SET Notes = NULL WHERE OldRef = 'S1'"_s));
+        const auto changed = ImportTags::changedSince(m_install->db(), u"Booking"_s, done->batchId);
+        QVERIFY2(changed, qPrintable(changed.error()));
+        QCOMPARE(*changed,
+                 QStringList{m_install->text(u"SELECT BerthConfirmationNumber FROM Booking WHERE OldRef = 'S1'"_s)});
     }
 
     // A record brought in shows its old reference, read-only; one typed at the desk shows no such box.
