@@ -138,27 +138,16 @@ Status check(const Block& block)
 Result<QList<BookingInTheWay>> bookingsInTheWay(const QSqlDatabase& db, const Block& block)
 {
     const auto touching = PeriodIndex::touching(db, block.from, false, block.to, false);
-    QString oneBerth = QStringLiteral("%1 = ?").arg(PeriodIndex::berthIdSql());
-    QVariantList binds = touching.binds + QVariantList{block.berthId};
-    if (Dialect::of(db).kind() == Engine::PostgreSQL) {
-        // The minutes' index holds every berth: for one berth's few nights it would read every berth's entries over
-        // them (a feed's 50 blocks, 50 times). The no-overlap rule's index finds the berth's own, over its period
-        // widened by a day either way, and the minutes then decide exactly as on a file.
-        oneBerth += QStringLiteral(" AND P.BerthID = ? AND P.BerthID <> 0 AND P.BookingID > 0 AND P.Period && "
-                                   "tsrange(CAST(? AS TIMESTAMP) - INTERVAL '1 day', CAST(? AS TIMESTAMP) + "
-                                   "INTERVAL '1 day')");
-        binds << block.berthId << DateTimes::dbDateTime(block.from) << DateTimes::dbDateTime(block.to);
-    }
     QSqlQuery q(db);
     q.setForwardOnly(true);
     QString error;
     if (!Sql::exec(q,
                    QStringLiteral("SELECT B.ID, C.Name, B.FromDate, B.ToDate FROM "
-                                  "(SELECT DISTINCT %1 AS BookingID FROM %4 WHERE %2 AND %3 AND "
+                                  "(SELECT DISTINCT %1 AS BookingID FROM %4 WHERE %2 AND %3 = ? AND "
                                   "P.ID >= 0) D JOIN Booking B ON B.ID = D.BookingID "
                                   "LEFT JOIN Customer C ON C.ID = B.CustomerID ORDER BY B.FromDate, B.ID")
-                       .arg(PeriodIndex::bookingIdSql(), touching.sql, oneBerth, touching.from),
-                   binds, &error))
+                       .arg(PeriodIndex::bookingIdSql(), touching.sql, PeriodIndex::berthIdSql(), touching.from),
+                   touching.binds + QVariantList{block.berthId}, &error))
         return databaseFailure(error);
     QList<BookingInTheWay> found;
     while (q.next())
