@@ -1249,7 +1249,8 @@ SELECT zem_grants_renewals();
 -- MeterReading rows are only ever added: a wrong one is put right by a row naming it in Corrects, which stands in
 -- its place while the first is kept. MeterTariff prices one kind from EffectiveFrom on, the latest in force each
 -- day; its bands (the first UpTo units of a bill at Price) come before UnitPrice. MeterCharge is what was billed
--- to a booking (BookingID) or a contract (ContractID) between two readings, with its breakdown in words.
+-- to a booking (BookingID) or a contract (ContractID) between two readings, with its breakdown: the meters read
+-- and the lines priced as JSON (rows billed before it was kept so: in words).
 CREATE TABLE IF NOT EXISTS Meter (
     ID SERIAL PRIMARY KEY,
     Serial TEXT NOT NULL,

@@ -6,6 +6,7 @@
 #include "core/DateTimes.h"
 #include "core/Languages.h"
 #include "core/SqlHelpers.h"
+#include "meters/MeterInvoice.h"
 #include "people/Boats.h"
 
 #include <QCoreApplication>
@@ -201,6 +202,10 @@ Result<PrintData> read(const QSqlDatabase& db, const QString& from, const QVaria
     if (!notes)
         return notes.failure();
     d.creditNotes = std::move(*notes);
+    auto metered = MeterStore::bookingCharges(db, d.id);
+    if (!metered)
+        return metered.failure();
+    d.meterCharges = std::move(*metered);
     // What falls due and when: the company's terms, with what was agreed for this booking where it was; for the
     // amounts this document shows.
     const auto terms = PaymentTerms::load(db);
@@ -292,8 +297,10 @@ Doc::Document receipt(const PrintData& d)
                              {line.amount.formatGrouped(), 1, right},
                              {QString(), 2}},
                             Line);
-    charges << amount(words.translate("BookingDocuments", "Other Charges:"), d.otherCharges)
-            << amount(words.translate("BookingDocuments", "VAT:"), d.vat)
+    charges << amount(words.translate("BookingDocuments", "Other Charges:"), d.otherCharges);
+    // What the meters were billed, under the other charges that carry it.
+    charges << MeterInvoice::rows(d.meterCharges, words);
+    charges << amount(words.translate("BookingDocuments", "VAT:"), d.vat)
             << amount(words.translate("BookingDocuments", "Total Payable:"), d.totalPayable)
             << amount(words.translate("BookingDocuments", "Amount Payed:"), d.amountPayed);
     // What was paid, line by line, and what is left to pay.

@@ -6,6 +6,7 @@
 #include "core/Money.h"
 #include "core/Result.h"
 #include "core/ui/Document.h"
+#include "meters/MeterStore.h"
 #include "rates/Pricing.h"
 
 #include <QDateTime>
@@ -42,13 +43,14 @@ struct PrintData
     QString berthConfirmationNumber; // empty when none was given
     QString guestConfirmationNumber;
     QString notes;
-    QList<Pricing::Line> charges;         // how the hire was agreed; none for older bookings or a hire typed by hand
-    QString boat;                         // "Seaspray, 11.40 m"; empty for a booking without a boat
-    QStringList berths;                   // the berths' names, in natural order
-    std::optional<qint64> invoiceNumber;  // given when the invoice was first issued; nothing: the booking's ID shows
-    QList<Ledger::Line> payments;         // the booking's ledger
-    PaymentTerms::Due due;                // the deposit and balance with their dates, as agreed or by the terms
-    QList<CreditNotes::Note> creditNotes; // issued against its invoice, by number
+    QList<Pricing::Line> charges;           // how the hire was agreed; none for older bookings or a hire typed by hand
+    QString boat;                           // "Seaspray, 11.40 m"; empty for a booking without a boat
+    QStringList berths;                     // the berths' names, in natural order
+    std::optional<qint64> invoiceNumber;    // given when the invoice was first issued; nothing: the booking's ID shows
+    QList<Ledger::Line> payments;           // the booking's ledger
+    PaymentTerms::Due due;                  // the deposit and balance with their dates, as agreed or by the terms
+    QList<CreditNotes::Note> creditNotes;   // issued against its invoice, by number
+    QList<MeterStore::Charge> meterCharges; // what its meters were billed, in its other charges
     bool cancelled = false;
     DocumentWords words{QStringLiteral("en")}; // the customer's language, else the office's, else English
 };

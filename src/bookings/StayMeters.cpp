@@ -97,6 +97,7 @@ Result<QList<Billed>> bills(const QSqlDatabase& db, const QList<int>& berthIds, 
     for (qsizetype i = 0; i < meters->size();) {
         const Meters::Meter& head = meters->at(i);
         QList<Meters::Period> periods;
+        QList<Meters::Read> reads;
         qsizetype j = i;
         for (; j < meters->size() && meters->at(j).berthId == head.berthId && meters->at(j).kind == head.kind; ++j) {
             const Meters::Meter& m = meters->at(j);
@@ -108,13 +109,17 @@ Result<QList<Billed>> bills(const QSqlDatabase& db, const QList<int>& berthIds, 
                 return span.failure();
             if (span->size() < 2)
                 continue;
-            periods << Meters::Period{span->first().readAt.date(), span->last().readAt.date(),
-                                      Meters::useOver(*span, m.digits)};
+            reads << Meters::readOver(m.serial, *span, m.digits);
+            periods << Meters::Period{span->first().readAt.date(), span->last().readAt.date(), reads.last().use};
         }
         if (!periods.isEmpty()) {
             const Meters::Meter& last = meters->at(j - 1);
-            billed << Billed{head.berth, last.id, head.kind, last.unit,
-                             Meters::price(*tariffs, head.kind, periods, arrivedAt.date(), departedAt.date())};
+            billed << Billed{head.berth,
+                             last.id,
+                             head.kind,
+                             last.unit,
+                             Meters::price(*tariffs, head.kind, periods, arrivedAt.date(), departedAt.date()),
+                             reads};
         }
         i = j;
     }
@@ -173,8 +178,7 @@ Result<QList<Billed>> post(const QSqlDatabase& db, int bookingId, const QDateTim
         charge.endDay = now.date();
         charge.units = b.bill.units;
         charge.amount = b.bill.total;
-        charge.breakdown = QCoreApplication::translate("StayMeters", "%1, berth %2:\n%3")
-                               .arg(Meters::kindText(b.kind), b.berth, Meters::billText(b.bill, b.unit));
+        charge.breakdown = {b.kind, b.unit, b.berth, b.reads, b.bill.lines};
         charge.meterId = b.meterId;
         if (const Status added = MeterStore::addCharge(db, charge, now, desk); !added)
             return added.failure();

@@ -39,6 +39,7 @@ struct Billed
     Meters::Kind kind = Meters::Kind::Electricity;
     QString unit;
     Meters::Bill bill;
+    QList<Meters::Read> reads; // each meter's first and last reading of the stay, the older meter first
 };
 struct Departure
 {

@@ -4,6 +4,7 @@
 #include "core/SqlHelpers.h"
 #include "mail/MailTemplates.h"
 #include "mail/Outbox.h"
+#include "meters/MeterInvoice.h"
 
 #include <QCoreApplication>
 
@@ -141,6 +142,10 @@ Result<Papers> load(const QSqlDatabase& db, int contractId, const QDate& today)
     p.words = DocumentLanguage::wordsFor(addressee->language, *language);
     p.date = today;
     p.renews = contract->renewedFrom;
+    auto metered = MeterStore::contractCharges(db, contractId);
+    if (!metered)
+        return metered.failure();
+    p.meterCharges = std::move(*metered);
     return p;
 }
 
@@ -208,6 +213,24 @@ Doc::Document instalmentInvoice(const Papers& p, const ContractPlan::Instalment&
                        .arg(DateTimes::dateText(i.due)),
                    LabelWidth, {.spaceAfter = 6})};
     doc.body << particulars(p);
+    QList<MeterStore::Charge> metered;
+    for (const MeterStore::Charge& charge : p.meterCharges)
+        if (charge.instalment == i.number)
+            metered << charge;
+    if (!metered.isEmpty()) {
+        Money net;
+        Money tax;
+        for (const MeterStore::Charge& charge : metered) {
+            net += charge.amount;
+            tax += charge.tax;
+        }
+        Doc::Record meters{Doc::text(w.translate("ContractDocuments", "Meters"), Bold)};
+        meters << MeterInvoice::rows(metered, w) << amountRow(w.translate("ContractDocuments", "Before tax:"), net)
+               << amountRow(w.translate("ContractDocuments", "Tax:"), tax)
+               << amountRow(w.translate("ContractDocuments", "Total:"), net + tax);
+        meters.last().style.spaceAfter = 6;
+        doc.body << meters;
+    }
     doc.body << Doc::Record{Doc::text(w.translate("ContractDocuments", "Amount"), Bold),
                             amountRow(w.translate("ContractDocuments", "This instalment:"), i.amount),
                             amountRow(w.translate("ContractDocuments", "Contract total:"), c.total),

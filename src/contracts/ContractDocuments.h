@@ -3,6 +3,7 @@
 #include "bookings/BookingDocuments.h"
 #include "contracts/ContractStore.h"
 #include "core/FieldChanges.h"
+#include "meters/MeterStore.h"
 
 #include <QByteArray>
 
@@ -20,6 +21,7 @@ struct Papers
     QDate date;                                // the day it is written
     int renews = 0;                            // a renewal letter: the contract it renews
     DocumentWords words{QStringLiteral("en")}; // the holder's language, else the office's, else English
+    QList<MeterStore::Charge> meterCharges;    // its meters billed, each with the instalment that invoices it
 };
 
 /// The office's details and contract terms (the first company row); empty texts without one.
@@ -34,7 +36,8 @@ Result<Papers> load(const QSqlDatabase& db, int contractId, const QDate& today);
 Doc::Document contract(const Papers& papers);
 /// "CONTRACT RENEWAL": the new days, price and plan offered to the holder of the contract it renews.
 Doc::Document renewalLetter(const Papers& papers);
-/// "INVOICE": one instalment with its invoice number, the contract's total and what was paid.
+/// "INVOICE": one instalment with its invoice number, the contract's total and what was paid; an instalment that
+/// bills meters shows each meter's breakdown with the tax and total.
 Doc::Document instalmentInvoice(const Papers& papers, const ContractPlan::Instalment& instalment);
 
 /// The kinds of paper kept with a contract.

@@ -45,7 +45,7 @@ Result<QList<Held>> held(const QSqlDatabase& db, const QDate& from, const QDate&
 Result<Line> lineOf(const QSqlDatabase& db, const Held& h, const Meters::Meter& m, const QList<Meters::Tariff>& tariffs,
                     const QDate& from, const QDate& to)
 {
-    Line line{h.contractId, h.holder, h.berth, m, 0, 0, {}, {}, {}, {}};
+    Line line{h.contractId, h.holder, h.berth, m, 0, 0, {}, {}, {}, {}, {}};
     const QDateTime periodStart = DateTimes::wallTime(std::max(from, h.firstDay));
     const QDateTime periodEnd = DateTimes::wallTime(std::min(to, h.lastDay).addDays(1)).addSecs(-1);
     const auto billedTo = MeterStore::lastBilled(db, h.contractId, m.id);
@@ -70,8 +70,9 @@ Result<Line> lineOf(const QSqlDatabase& db, const Held& h, const Meters::Meter& 
     line.toReadingId = span->last().id;
     line.firstDay = span->first().readAt.date();
     line.endDay = span->last().readAt.date();
-    line.bill = Meters::price(tariffs, m.kind, {{line.firstDay, line.endDay, Meters::useOver(*span, m.digits)}},
-                              line.firstDay, line.endDay);
+    line.read = Meters::readOver(m.serial, *span, m.digits);
+    line.bill =
+        Meters::price(tariffs, m.kind, {{line.firstDay, line.endDay, line.read.use}}, line.firstDay, line.endDay);
     if (!line.bill.unpriced.isEmpty())
         line.why = QCoreApplication::translate("ContractMeters", "No %1 tariff is in force on %2.")
                        .arg(Meters::kindText(m.kind).toLower(), DateTimes::dateText(line.bill.unpriced.first()));
@@ -118,13 +119,6 @@ Result<Run> work(const QSqlDatabase& db, const QDate& from, const QDate& to)
         invoice.total = charged->total;
     }
     return run;
-}
-
-QString breakdown(const Line& line)
-{
-    return QCoreApplication::translate("ContractMeters", "%1 meter %2, berth %3:\n%4")
-        .arg(Meters::kindText(line.meter.kind), line.meter.serial, line.berth,
-             Meters::billText(line.bill, line.meter.unit));
 }
 
 /// Writes one contract's invoice: its instalment issued, the contract's tax and total raised, each line's charge
@@ -174,7 +168,7 @@ Status invoice(const QSqlDatabase& db, Invoice& inv, const QList<Line>& lines, c
         c.endDay = l.endDay;
         c.units = l.bill.units;
         c.amount = l.bill.total;
-        c.breakdown = breakdown(l);
+        c.breakdown = {l.meter.kind, l.meter.unit, l.berth, {l.read}, l.bill.lines};
         c.tax = i + 1 == mine.size() || inv.net == Money()
                     ? taxLeft
                     : inv.tax.ratioToPenny(l.bill.total.roundedPence(), inv.net.roundedPence());

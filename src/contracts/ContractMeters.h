@@ -28,6 +28,7 @@ struct Line
     qint64 toReadingId = 0;
     QDate firstDay; // of the opening reading
     QDate endDay;   // of the closing reading
+    Meters::Read read;
     Meters::Bill bill;
     QString why; // when there is nothing to bill: why not
     bool billable() const { return why.isEmpty(); }

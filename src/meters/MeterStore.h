@@ -85,7 +85,8 @@ struct Charge
     QDate endDay;
     qint64 units = 0;
     Money amount; // before tax
-    QString breakdown;
+    Meters::Breakdown breakdown;
+    QString words;                 // a charge kept before its breakdown was kept whole: the words it was billed with
     Money tax;                     // a contract's, at its rate (a stay's tax is the booking's)
     std::optional<int> instalment; // the contract's instalment that invoices it
 };

@@ -32,10 +32,9 @@ void addUnits(QList<Line>& lines, bool standing, const QDate& day, qint64 units,
 
 } // namespace
 
-QString kindText(Kind kind)
+QString kindText(Kind kind, const DocumentWords& words)
 {
-    return kind == Kind::Water ? QCoreApplication::translate("Meters", "Water")
-                               : QCoreApplication::translate("Meters", "Electricity");
+    return kind == Kind::Water ? words.translate("Meters", "Water") : words.translate("Meters", "Electricity");
 }
 
 QString defaultUnit(Kind kind)
@@ -314,22 +313,21 @@ Bill price(const QList<Tariff>& tariffs, Kind kind, const QList<Period>& periods
     return bill;
 }
 
-QString lineText(const Line& line, const QString& unit)
+QString lineText(const Line& line, const QString& unit, const DocumentWords& words)
 {
     const QString last = DateTimes::dateText(line.endDay.addDays(-1));
-    const QString span =
-        line.firstDay == line.endDay.addDays(-1)
-            ? DateTimes::dateText(line.firstDay)
-            : QCoreApplication::translate("Meters", "%1 to %2").arg(DateTimes::dateText(line.firstDay), last);
+    const QString span = line.firstDay == line.endDay.addDays(-1)
+                             ? DateTimes::dateText(line.firstDay)
+                             : words.translate("Meters", "%1 to %2").arg(DateTimes::dateText(line.firstDay), last);
     if (line.standing) {
         const qint64 days = line.units / PerUnit;
         if (days == 1)
-            return QCoreApplication::translate("Meters", "1 day at %1 a day, %2: %3")
+            return words.translate("Meters", "1 day at %1 a day, %2: %3")
                 .arg(line.price.format(), span, line.amount.format());
-        return QCoreApplication::translate("Meters", "%1 days at %2 a day, %3: %4")
+        return words.translate("Meters", "%1 days at %2 a day, %3: %4")
             .arg(QString::number(days), line.price.format(), span, line.amount.format());
     }
-    return QCoreApplication::translate("Meters", "%1 %2 at %3, %4: %5")
+    return words.translate("Meters", "%1 %2 at %3, %4: %5")
         .arg(valueText(line.units), unit, line.price.format(), span, line.amount.format());
 }
 
@@ -339,6 +337,25 @@ QString billText(const Bill& bill, const QString& unit)
     for (const Line& line : bill.lines)
         lines << lineText(line, unit);
     return lines.join(u'\n');
+}
+
+Read readOver(const QString& serial, const QList<Reading>& readings, int digits)
+{
+    Read read{serial, {}, 0, {}, 0, useOver(readings, digits)};
+    if (!readings.isEmpty()) {
+        read.fromAt = readings.first().readAt;
+        read.fromValue = readings.first().value;
+        read.toAt = readings.last().readAt;
+        read.toValue = readings.last().value;
+    }
+    return read;
+}
+
+QString readText(const Read& read, const QString& unit, const DocumentWords& words)
+{
+    return words.translate("Meters", "Meter %1: %2 %3 on %4 to %5 %3 on %6, %7 %3 used")
+        .arg(read.serial, valueText(read.fromValue), unit, DateTimes::dateText(read.fromAt.date()),
+             valueText(read.toValue), DateTimes::dateText(read.toAt.date()), valueText(read.use));
 }
 
 } // namespace Meters

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DocumentLanguage.h"
 #include "core/Money.h"
 #include "core/Result.h"
 
@@ -22,7 +23,7 @@ enum class Kind
     Electricity = 1,
     Water = 2
 };
-QString kindText(Kind kind);
+QString kindText(Kind kind, const DocumentWords& words = DocumentWords::interface());
 /// The unit a new meter of the kind is given: "kWh", "m³".
 QString defaultUnit(Kind kind);
 std::optional<Kind> kindOf(int stored);
@@ -153,9 +154,38 @@ struct Bill
 /// standingFrom up to standingEnd. A run of days under one tariff and price is one line.
 Bill price(const QList<Tariff>& tariffs, Kind kind, const QList<Period>& periods, const QDate& standingFrom,
            const QDate& standingEnd);
-/// "85.5 kWh at £0.32, 01/06/2026 to 05/06/2026", "4 days at £0.50": one line in words, dates in the office's style.
-QString lineText(const Line& line, const QString& unit);
+/// "85.5 kWh at £0.32, 01/06/2026 to 05/06/2026", "4 days at £0.50": one line in words, dates in the office's style;
+/// in the interface's words unless a customer's are given.
+QString lineText(const Line& line, const QString& unit, const DocumentWords& words = DocumentWords::interface());
 /// Every line of a bill in words, one a line.
 QString billText(const Bill& bill, const QString& unit);
+
+/// What one meter counted over a charge: the reading that opened it and the one that closed it.
+struct Read
+{
+    QString serial;
+    QDateTime fromAt;
+    qint64 fromValue = 0;
+    QDateTime toAt;
+    qint64 toValue = 0;
+    qint64 use = 0; // thousandths, across zero where the counter rolled over
+    bool operator==(const Read&) const = default;
+};
+/// A meter's readings over a charge, in time order: the first opens it, the last closes it.
+Read readOver(const QString& serial, const QList<Reading>& readings, int digits);
+/// "Meter E-1: 10,412.5 kWh on 01/06/2026 to 10,498 kWh on 05/06/2026, 85.5 kWh used", in the words given.
+QString readText(const Read& read, const QString& unit, const DocumentWords& words);
+
+/// A charge as its invoice shows it: the kind and berth, each meter read (two where one was swapped during the
+/// period) and the bill's lines.
+struct Breakdown
+{
+    Kind kind = Kind::Electricity;
+    QString unit;
+    QString berth;
+    QList<Read> reads;
+    QList<Line> lines;
+    bool operator==(const Breakdown&) const = default;
+};
 
 } // namespace Meters

@@ -27,6 +27,9 @@ QList<std::tuple<const char*, QString, QString>> germanTexts()
     return {{"BookingDocuments", u"BOOKING CONFIRMATION"_s, u"BUCHUNGSBESTÄTIGUNG"_s},
             {"BookingDocuments", u"Arrival:"_s, u"Ankunft:"_s},
             {"BookingDocuments", u"INVOICE"_s, u"RECHNUNG"_s},
+            {"Meters", u"Electricity"_s, u"Strom"_s},
+            {"Meters", u"%1 to %2"_s, u"%1 bis %2"_s},
+            {"Meters", u"%1 days at %2 a day, %3: %4"_s, u"%1 Tage zu %2 pro Tag, %3: %4"_s},
             {"MailTemplates", confirmation.subject, u"Ihre Buchung {ConfirmationNo} bei {Company}"_s},
             {"MailTemplates", confirmation.body, u"Guten Tag {CustomerName},\nAnkunft {Arrival}."_s},
             {"MailTemplates", balance.subject, u"Restbetrag für Ihren Aufenthalt ab {Arrival}"_s},
@@ -162,6 +165,35 @@ private slots:
         QVERIFY2(textsOf(doc).contains(arrival), qPrintable(textsOf(doc).join(u" | "_s)));
         // Dates keep the office's one style in every language.
         QVERIFY(textsOf(doc).join(u' ').contains(DateTimes::dateText(QDate(2026, 6, 5))));
+    }
+
+    // A meter charge on the invoice is worded in the customer's language, not the desk's, from the breakdown kept.
+    void meterChargeInTheCustomersLanguage()
+    {
+        const QDate june5(2026, 6, 5);
+        MeterStore::Charge c;
+        c.meterId = 1;
+        c.firstDay = june5;
+        c.endDay = june5.addDays(2);
+        c.amount = Money::fromPence(100);
+        c.breakdown = {Meters::Kind::Electricity,
+                       u"kWh"_s,
+                       u"A1"_s,
+                       {},
+                       {{true, june5, june5.addDays(2), 2 * Meters::PerUnit, Money::fromPence(50), c.amount}}};
+        const auto receipt = [&](int bookingId) {
+            c.bookingId = bookingId;
+            if (!MeterStore::addCharge(m_install->db(), c, m_install->clock.now(), u"desk"_s))
+                return QString();
+            const auto data = BookingDocuments::loadBooking(m_install->db(), bookingId, june5);
+            return data ? textsOf(BookingDocuments::receipt(*data)).join(u'\n') : data.error();
+        };
+        const QString german = receipt(1);
+        VERIFY_HAS(german, u"Strom, berth A1"_s);
+        VERIFY_HAS(german, u"2 Tage zu £0.50 pro Tag, 05/06/2026 bis 06/06/2026: £1.00"_s);
+        const QString english = receipt(2);
+        VERIFY_HAS(english, u"Electricity, berth A1"_s);
+        VERIFY_HAS(english, u"2 days at £0.50 a day, 05/06/2026 to 06/06/2026: £1.00"_s);
     }
 
     void aLanguagePassedOverIsLoggedOnce()

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "common/PdfReader.h"
 #include "core/Money.h"
+#include "core/ui/DocumentRenderer.h"
 #include "meters/Meters.h"
 
 // What the meters' test classes share: the first of June they start from, pence, thousandths of a unit, a tariff.
@@ -20,6 +22,18 @@ constexpr qint64 units(double u)
 inline Meters::Tariff tariff(const QDate& from, qint64 unitPence, qint64 standingPence, QList<Meters::Band> bands = {})
 {
     return Meters::Tariff{0, Meters::Kind::Electricity, from, pence(unitPence), pence(standingPence), bands};
+}
+
+/// A document as another program reads it: written to a PDF at path and read back by pdftotext, each line's blanks
+/// squeezed to one; empty when it could not be written or read.
+inline QString printed(const Doc::Document& doc, const QString& path)
+{
+    if (!DocumentRenderer::writePdf(doc, path))
+        return {};
+    QStringList lines;
+    for (const QString& page : PdfReader::pages(path))
+        lines << PdfReader::lines(page);
+    return lines.join(u'\n');
 }
 
 } // namespace MeterTestData

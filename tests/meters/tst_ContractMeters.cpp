@@ -1,5 +1,6 @@
 #include "MeterTestData.h"
 #include "common/TestSupport.h"
+#include "contracts/ContractDocuments.h"
 #include "contracts/ContractEdit.h"
 #include "contracts/ContractMeters.h"
 #include "contracts/ContractMetersDialog.h"
@@ -64,6 +65,8 @@ class tst_ContractMeters : public InstallTest
 
     // days read (from 1 June) and values; the period billed; what is billed before tax; the note of a meter unbilled
     using PeriodRow = std::tuple<QList<int>, QList<double>, QDate, QDate, qint64, QString>;
+    // the tariff's bands; the charge kept in words as before; lines the invoice shows
+    using InvoiceRow = std::tuple<QList<Band>, bool, QStringList>;
 
 private slots:
     void billed_data()
@@ -115,12 +118,58 @@ private slots:
         const auto kept = MeterStore::contractCharges(db(), 1);
         QCOMPARE(kept->size(), 1);
         QCOMPARE(kept->first().tax, tax);
-        QVERIFY2(kept->first().breakdown.contains(u"E-1"_s), qPrintable(kept->first().breakdown));
+        QCOMPARE(kept->first().breakdown.reads.size(), 1);
+        QCOMPARE(kept->first().breakdown.reads.first().serial, u"E-1"_s);
         // Billed again: nothing, and the meter says why.
         const auto again = ContractMeters::bill(db(), from, to, m_install->clock.current, u"desk"_s);
         QVERIFY(again && again->invoices.isEmpty());
         QVERIFY2(again->lines.first().why.startsWith(u"Billed already"_s), qPrintable(again->lines.first().why));
         QCOMPARE(contractTotal(), c->total);
+    }
+
+    // The meters' invoice read back from its PDF: the meter's readings and days, the units at each price (a band's
+    // too), the standing charge, the tax and the total; the hire's invoice shows none of it. A charge kept in words
+    // before its breakdown was kept whole shows those words.
+    void invoicePrinted_data()
+    {
+        const DataRows<InvoiceRow> row;
+        const QString read = u"Meter E-1: 10,412.5 kWh on 01/06/2026 to 10,498 kWh on 05/06/2026, 85.5 kWh used"_s;
+        const QString standing = u"4 days at £0.50 a day, 01/06/2026 to 04/06/2026: £2.00"_s;
+        row("the example",
+            {{},
+             false,
+             {u"Electricity, berth P1 £29.36"_s, read, u"85.5 kWh at £0.32, 01/06/2026 to 04/06/2026: £27.36"_s,
+              standing, u"Before tax: £29.36"_s, u"Tax: £5.87"_s, u"Total: £35.23"_s, u"This instalment: £35.23"_s}});
+        // 21.375 kWh a day: the band's 50 fill the first two days and part of the third.
+        row("the first 50 kWh at 20p", {{{units(50), pence(20)}},
+                                        false,
+                                        {read, u"50 kWh at £0.20, 01/06/2026 to 03/06/2026: £10.00"_s,
+                                         u"35.5 kWh at £0.32, 03/06/2026 to 04/06/2026: £11.36"_s, standing,
+                                         u"Before tax: £23.36"_s, u"Tax: £4.67"_s, u"Total: £28.03"_s}});
+        row("kept in words", {{}, true, {u"By the meter £29.36"_s, u"85.5 kWh at 32p"_s, u"Total: £35.23"_s}});
+    }
+    void invoicePrinted()
+    {
+        const auto& [bands, inWords, shown] = fetchRow<InvoiceRow>();
+        QVERIFY(MeterStore::saveTariffs(db(), {tariff(QDate(2020, 1, 1), 32, 50, bands)}));
+        read(June1, 10412.5);
+        read(June1.addDays(4), 10498);
+        QVERIFY(ContractMeters::bill(db(), June1, June1.addDays(29), m_install->clock.current, u"desk"_s));
+        if (inWords)
+            QVERIFY(exec(u"UPDATE MeterCharge SET Breakdown = ?"_s,
+                         {u"Electricity meter E-1, berth P1:\n85.5 kWh at 32p"_s}));
+        const auto papers = ContractDocuments::load(db(), 1, June1.addDays(60));
+        QVERIFY2(papers, qPrintable(papers.error()));
+        QCOMPARE(papers->contract.plan.size(), 2);
+        const QString root = m_install->root();
+        const QString meters =
+            printed(ContractDocuments::instalmentInvoice(*papers, papers->contract.plan.last()), root + u"/m.pdf"_s);
+        for (const QString& line : shown + QStringList{u"Invoice No: 41"_s})
+            QVERIFY2(meters.contains(line), qPrintable(line + u"\n--- not in ---\n"_s + meters));
+        const QString hire =
+            printed(ContractDocuments::instalmentInvoice(*papers, papers->contract.plan.first()), root + u"/h.pdf"_s);
+        VERIFY_HAS(hire, u"This instalment: £120.00"_s);
+        QVERIFY2(!hire.contains(u"Meter"_s) && !hire.contains(u"kWh"_s), qPrintable(hire));
     }
 
     // Month after month: each bill starts where the last ended, so no day is billed twice or left out.

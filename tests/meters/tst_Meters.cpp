@@ -1,4 +1,5 @@
 #include "MeterTestData.h"
+#include "bookings/BookingDocuments.h"
 #include "bookings/CheckInMenu.h"
 #include "bookings/StayMeters.h"
 #include "common/PdfReader.h"
@@ -259,19 +260,27 @@ private slots:
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Meter"_s), 2);
     }
 
-    // The office's example end to end: read at check-in and check-out, billed, taxed and totalled on the booking.
+    // The office's example end to end: read at check-in and check-out, billed, taxed and totalled on the booking,
+    // and its invoice read back from the PDF with each meter's readings, the units at their price and the days.
     void stayBilled_data()
     {
         QTest::addColumn<bool>("swapped");
         QTest::addColumn<qint64>("charged"); // pence before tax
-        QTest::newRow("one meter") << false << qint64(2936);
+        QTest::addColumn<QStringList>("reads");
+        QTest::newRow("one meter")
+            << false << qint64(2936)
+            << QStringList{u"Meter E-1: 10,412.5 kWh on 01/06/2026 to 10,498 kWh on 05/06/2026, 85.5 kWh used"_s};
         // The old meter counts 40.0 to its closing reading on the third day, the new one 45.5 from zero.
-        QTest::newRow("a meter swapped mid-stay") << true << qint64(2936);
+        QTest::newRow("a meter swapped mid-stay")
+            << true << qint64(2936)
+            << QStringList{u"Meter E-1: 10,412.5 kWh on 01/06/2026 to 10,452.5 kWh on 03/06/2026, 40 kWh used"_s,
+                           u"Meter E-2: 0 kWh on 03/06/2026 to 45.5 kWh on 05/06/2026, 45.5 kWh used"_s};
     }
     void stayBilled()
     {
         QFETCH(bool, swapped);
         QFETCH(qint64, charged);
+        QFETCH(QStringList, reads);
         QVERIFY(MeterStore::saveTariffs(db(), {tariff(QDate(2020, 1, 1), 32, 50)}));
         const qint64 meter = addMeter(u"E-1"_s, 1);
         QVERIFY(read(meter, at(-5), units(10000)));
@@ -307,8 +316,15 @@ private slots:
         const auto kept = MeterStore::bookingCharges(db(), 1);
         QCOMPARE(kept->size(), 1);
         QCOMPARE(kept->first().units, units(85.5));
-        QVERIFY2(kept->first().breakdown.contains(u"85.5 kWh at £0.32"_s), qPrintable(kept->first().breakdown));
         QCOMPARE(m_install->scalarInt(u"SELECT Status FROM Booking WHERE ID = 1"_s), 2);
+        const auto data = BookingDocuments::loadBooking(db(), 1, June1.addDays(4));
+        QVERIFY2(data, qPrintable(data.error()));
+        const QString paper = printed(BookingDocuments::receipt(*data), m_install->root() + u"/invoice.pdf"_s);
+        for (const QString& line : reads + QStringList{u"Other Charges: £29.36"_s, u"Electricity, berth A1 £29.36"_s,
+                                                       u"85.5 kWh at £0.32, 01/06/2026 to 04/06/2026: £27.36"_s,
+                                                       u"4 days at £0.50 a day, 01/06/2026 to 04/06/2026: £2.00"_s,
+                                                       u"VAT: £25.87"_s, u"Total Payable: £155.23"_s})
+            QVERIFY2(paper.contains(line), qPrintable(line + u"\n--- not in ---\n"_s + paper));
     }
 
     // The walk list printed in berth order, read back from the PDF as another program sees it.
