@@ -2080,3 +2080,29 @@ BEGIN
 END $$;
 SELECT zem_grants_languages();
 -- languages: end
+
+-- letter runs: begin
+-- A renewal run's letters are kept as one PDF (ContractLetterRun), its fonts and logo once for all; each contract's
+-- letter is a ContractLetter row naming its run (RunID), its pages in the run's PDF (FirstPage from 0, PageCount)
+-- and its title, with an empty Pdf. A letter kept alone has its bytes in Pdf and no RunID. Kept as the letters are:
+-- a clerk renews and reads them, nobody changes them.
+CREATE TABLE IF NOT EXISTS ContractLetterRun (
+    ID SERIAL PRIMARY KEY,
+    Created TEXT NOT NULL,
+    Desk TEXT,
+    Pdf BYTEA NOT NULL
+);
+ALTER TABLE ContractLetter ADD COLUMN IF NOT EXISTS RunID INTEGER;
+ALTER TABLE ContractLetter ADD COLUMN IF NOT EXISTS FirstPage INTEGER;
+ALTER TABLE ContractLetter ADD COLUMN IF NOT EXISTS PageCount INTEGER;
+ALTER TABLE ContractLetter ADD COLUMN IF NOT EXISTS Title TEXT;
+CREATE INDEX IF NOT EXISTS IX_ContractLetter_Run ON ContractLetter (RunID) WHERE RunID IS NOT NULL;
+CREATE OR REPLACE FUNCTION zem_grants_letter_runs() RETURNS void LANGUAGE plpgsql AS $$
+BEGIN
+    IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'zem_clerk') THEN
+        GRANT SELECT, INSERT ON ContractLetterRun TO zem_clerk;
+        GRANT USAGE, SELECT ON SEQUENCE contractletterrun_id_seq TO zem_clerk;
+    END IF;
+END $$;
+SELECT zem_grants_letter_runs();
+-- letter runs: end

@@ -1370,4 +1370,21 @@ CREATE TABLE IF NOT EXISTS MailTemplateText (
 );
 -- languages: end
 
-PRAGMA user_version = 31;
+-- letter runs: begin
+-- A renewal run's letters are kept as one PDF (ContractLetterRun), its fonts and logo once for all; each contract's
+-- letter is a ContractLetter row naming its run (RunID), its pages in the run's PDF (FirstPage from 0, PageCount)
+-- and its title, with an empty Pdf. A letter kept alone has its bytes in Pdf and no RunID.
+CREATE TABLE IF NOT EXISTS ContractLetterRun (
+    ID INTEGER PRIMARY KEY AUTOINCREMENT,
+    Created TEXT NOT NULL,
+    Desk TEXT,
+    Pdf BLOB NOT NULL
+);
+ALTER TABLE ContractLetter ADD COLUMN RunID INTEGER;
+ALTER TABLE ContractLetter ADD COLUMN FirstPage INTEGER;
+ALTER TABLE ContractLetter ADD COLUMN PageCount INTEGER;
+ALTER TABLE ContractLetter ADD COLUMN Title TEXT;
+CREATE INDEX IF NOT EXISTS IX_ContractLetter_Run ON ContractLetter (RunID) WHERE RunID IS NOT NULL;
+-- letter runs: end
+
+PRAGMA user_version = 32;

@@ -48,7 +48,7 @@ Result<QHash<int, Named>> names(const QSqlDatabase& db, const QString& select, s
 } // namespace
 
 Result<QList<int>> addAllIn(const QSqlDatabase& db, const QList<NewContract>& contracts, const QDateTime& now,
-                            const Naming& named)
+                            const Naming& named, const QByteArray& letters)
 {
     std::vector<int> customerIds;
     std::vector<int> berthIds;
@@ -155,12 +155,26 @@ Result<QList<int>> addAllIn(const QSqlDatabase& db, const QList<NewContract>& co
         db, QStringLiteral("ContractInstalment"),
         {QStringLiteral("ContractID"), QStringLiteral("Number"), QStringLiteral("DueDate"), QStringLiteral("Amount")},
         &rows);
-    BulkInsert letters(db, QStringLiteral("ContractLetter"),
-                       {QStringLiteral("ContractID"), QStringLiteral("Kind"), QStringLiteral("Created"),
-                        QStringLiteral("Desk"), QStringLiteral("Pdf")},
-                       &rows);
+    BulkInsert kept(db, QStringLiteral("ContractLetter"),
+                    {QStringLiteral("ContractID"), QStringLiteral("Kind"), QStringLiteral("Created"),
+                     QStringLiteral("Desk"), QStringLiteral("Pdf"), QStringLiteral("RunID"),
+                     QStringLiteral("FirstPage"), QStringLiteral("PageCount"), QStringLiteral("Title")},
+                    &rows);
     const QString desk = Ledger::deskName();
     const QVariant created = DateTimes::dbDateTime(now);
+    // The run's letters go to the database once; each contract's row names its pages and holds no bytes itself.
+    QVariant runId = Sql::nullInt();
+    if (std::any_of(contracts.cbegin(), contracts.cend(), [](const NewContract& n) { return n.letter.has_value(); })) {
+        if (letters.isEmpty())
+            return fileFailure(QCoreApplication::translate("ContractBatch", "The renewal letters were not laid out."));
+        QString error;
+        const auto run = Sql::insertReturningId(
+            db, QStringLiteral("INSERT INTO ContractLetterRun (Created, Desk, Pdf) VALUES (?, ?, ?)"),
+            {created, desk, letters}, &error);
+        if (!run)
+            return databaseFailure(error);
+        runId = QVariant::fromValue<qlonglong>(*run);
+    }
     QList<int> ids;
     ids.reserve(contracts.size());
     for (qsizetype i = 0; i < contracts.size(); ++i) {
@@ -190,12 +204,14 @@ Result<QList<int>> addAllIn(const QSqlDatabase& db, const QList<NewContract>& co
             if (const Status added = instalments.add({contractId, p.number, Sql::dayValue(p.due), p.amount.toDb()});
                 !added)
                 return added.failure();
-        if (!n.letter.isEmpty())
-            if (const Status added = letters.add({contractId, n.letterKind, created, desk, n.letter}); !added)
+        if (n.letter)
+            if (const Status added = kept.add({contractId, n.letterKind, created, desk, QByteArray(""), runId,
+                                               n.letter->firstPage, n.letter->pageCount, n.letter->title});
+                !added)
                 return added.failure();
         ids << contractId;
     }
-    for (BulkInsert* table : {&rows, &placed, &instalments, &letters})
+    for (BulkInsert* table : {&rows, &placed, &instalments, &kept})
         if (const Status written = table->flush(); !written)
             return written.failure();
     if (const Status written = holds.flush(); !written)

@@ -1,12 +1,15 @@
 #include "contracts/ContractDocuments.h"
 
+#include "bookings/KeyChunks.h"
 #include "core/DateTimes.h"
 #include "core/SqlHelpers.h"
+#include "core/ui/PdfPages.h"
 #include "mail/MailTemplates.h"
 #include "mail/Outbox.h"
 #include "meters/MeterInvoice.h"
 
 #include <QCoreApplication>
+#include <QSet>
 
 namespace ContractDocuments {
 namespace {
@@ -252,13 +255,61 @@ Status keep(const QSqlDatabase& db, int contractId, const QString& kind, const Q
 
 Result<QByteArray> kept(const QSqlDatabase& db, int contractId, const QString& kind)
 {
-    QSqlQuery q(db);
+    const auto letters = keptEach(db, {contractId}, kind);
+    if (!letters)
+        return letters.failure();
+    return letters->value(contractId);
+}
+
+Result<QHash<int, QByteArray>> keptEach(const QSqlDatabase& db, const QList<int>& contractIds, const QString& kind)
+{
+    QHash<int, QByteArray> found;
+    // A run's letters by run: the contracts and their pages in its PDF.
+    QHash<qint64, QList<std::pair<int, PdfPages::Part>>> inRuns;
     QString error;
-    if (!Sql::exec(q,
-                   QStringLiteral("SELECT Pdf FROM ContractLetter WHERE ContractID = ? AND Kind = ? ORDER BY ID DESC"),
-                   {contractId, kind}, &error))
-        return databaseFailure(error);
-    return q.next() ? q.value(0).toByteArray() : QByteArray();
+    for (const KeyChunk& chunk : keyChunks(std::vector<int>(contractIds.cbegin(), contractIds.cend()))) {
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        if (!Sql::exec(q,
+                       QStringLiteral("SELECT ContractID, Pdf, RunID, FirstPage, PageCount, Title FROM ContractLetter "
+                                      "WHERE Kind = ? AND ContractID IN (%1) ORDER BY ID DESC")
+                           .arg(chunk.marks),
+                       QVariantList{kind} + chunk.binds, &error))
+            return databaseFailure(error);
+        QSet<int> seen;
+        while (q.next()) {
+            const int contractId = q.value(0).toInt();
+            if (seen.contains(contractId))
+                continue; // an older one
+            seen.insert(contractId);
+            if (q.value(2).isNull())
+                found.insert(contractId, q.value(1).toByteArray());
+            else
+                inRuns[q.value(2).toLongLong()].append(
+                    {contractId, PdfPages::Part{q.value(3).toInt(), q.value(4).toInt(), textOf(q.value(5))}});
+        }
+        if (q.lastError().isValid())
+            return databaseFailure(q.lastError().text());
+    }
+    for (auto run = inRuns.cbegin(); run != inRuns.cend(); ++run) {
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        if (!Sql::exec(q, QStringLiteral("SELECT Pdf FROM ContractLetterRun WHERE ID = ?"), {run.key()}, &error))
+            return databaseFailure(error);
+        if (!q.next())
+            return conflict(
+                QCoreApplication::translate("ContractDocuments", "The renewal letter of contract %1 is no longer kept.")
+                    .arg(run->first().first));
+        QList<PdfPages::Part> parts;
+        for (const auto& letter : *run)
+            parts << letter.second;
+        const auto cut = PdfPages::split(q.value(0).toByteArray(), parts);
+        if (!cut)
+            return cut.failure();
+        for (qsizetype i = 0; i < run->size(); ++i)
+            found.insert(run->at(i).first, cut->at(i));
+    }
+    return found;
 }
 
 Result<Queued> queueRenewalLetters(const QSqlDatabase& db, const QList<int>& contractIds, const QDateTime& now)
@@ -266,6 +317,9 @@ Result<Queued> queueRenewalLetters(const QSqlDatabase& db, const QList<int>& con
     const auto office = company(db);
     if (!office)
         return office.failure();
+    const auto letters = keptEach(db, contractIds, RenewalLetterKind);
+    if (!letters)
+        return letters.failure();
     Queued result;
     QList<Outbox::Item> items;
     for (const int id : contractIds) {
@@ -275,10 +329,8 @@ Result<Queued> queueRenewalLetters(const QSqlDatabase& db, const QList<int>& con
         const auto to = holder(db, contract->customerId);
         if (!to)
             return to.failure();
-        const auto pdf = kept(db, id, RenewalLetterKind);
-        if (!pdf)
-            return pdf.failure();
-        if (to->emailAddress.trimmed().isEmpty() || pdf->isEmpty()) {
+        const QByteArray pdf = letters->value(id);
+        if (to->emailAddress.trimmed().isEmpty() || pdf.isEmpty()) {
             result.left << id;
             continue;
         }
@@ -301,7 +353,7 @@ Result<Queued> queueRenewalLetters(const QSqlDatabase& db, const QList<int>& con
         item.subject = mail.subject;
         item.body = mail.body;
         item.attachmentName = QStringLiteral("Contract Renewal %1.pdf").arg(id);
-        item.attachment = *pdf;
+        item.attachment = pdf;
         items << item;
     }
     if (!items.isEmpty()) {

@@ -6,6 +6,7 @@
 #include "meters/MeterStore.h"
 
 #include <QByteArray>
+#include <QHash>
 
 /// A contract's printed papers: the contract itself (with the office's contract terms and a line to sign), the
 /// letter offering its renewal, and an instalment's invoice; the PDFs kept with the contract (ContractLetter), and
@@ -48,6 +49,9 @@ inline const QString ContractKind = QStringLiteral("contract");
 Status keep(const QSqlDatabase& db, int contractId, const QString& kind, const QByteArray& pdf, const QDateTime& now);
 /// The latest PDF of that kind kept with the contract; empty when there is none.
 Result<QByteArray> kept(const QSqlDatabase& db, int contractId, const QString& kind);
+/// The same for many contracts, by contract (those without one left out). A letter of a renewal run is cut from
+/// the run's PDF, each run read once: the same file, pages and title as the letter written alone.
+Result<QHash<int, QByteArray>> keptEach(const QSqlDatabase& db, const QList<int>& contractIds, const QString& kind);
 
 /// Queues each contract's kept renewal letter to its holder by e-mail, in one transaction; the contracts whose
 /// holder has no e-mail address or no letter kept are returned, not queued.

@@ -148,12 +148,7 @@ Result<QList<Renewed>> renew(const QSqlDatabase& db, const QList<Due>& chosen, c
     const auto office = ContractDocuments::company(db);
     if (!office)
         return office.failure();
-    struct Made
-    {
-        ContractRecord record;
-        QByteArray letter;
-    };
-    QList<Made> made;
+    QList<ContractRecord> made;
     made.reserve(chosen.size());
     QList<Doc::Document> letters;
     letters.reserve(chosen.size());
@@ -190,13 +185,12 @@ Result<QList<Renewed>> renew(const QSqlDatabase& db, const QList<Due>& chosen, c
         papers.contract = c;
         papers.renews = d.contractId;
         letters << ContractDocuments::renewalLetter(papers);
-        made << Made{c, {}};
+        made << c;
     }
-    const auto pdfs = DocumentRenderer::pdfBytesEach(letters);
-    if (!pdfs)
-        return pdfs.failure();
-    for (qsizetype i = 0; i < made.size(); ++i)
-        made[i].letter = pdfs->at(i);
+    // The run's letters are one PDF, kept once; each contract's letter is its pages in it.
+    const auto bound = DocumentRenderer::pdfBytesBound(letters);
+    if (!bound)
+        return bound.failure();
 
     Sql::Transaction tx(db, true);
     if (!tx.started())
@@ -230,21 +224,24 @@ Result<QList<Renewed>> renew(const QSqlDatabase& db, const QList<Due>& chosen, c
                                 "nothing was renewed. Read the list again.")
                                 .arg(d.contractId)
                                 .arg(d.holder.name));
-        making << ContractBatch::NewContract{made[i].record, d.contractId, ContractDocuments::RenewalLetterKind,
-                                             made[i].letter};
+        making << ContractBatch::NewContract{made[i], d.contractId, ContractDocuments::RenewalLetterKind,
+                                             bound->parts.at(i)};
     }
-    const auto ids = ContractBatch::addAllIn(db, making, now, [&](qsizetype at, const Failure& why) {
-        return Failure{
-            why.kind == FailureKind::Database ? FailureKind::Database : FailureKind::Refused,
-            QCoreApplication::translate("ContractRenewals", "Contract %1 (%2) could not be renewed, so nothing was: %3")
-                .arg(chosen[at].contractId)
-                .arg(chosen[at].holder.name, why.text)};
-    });
+    const auto ids = ContractBatch::addAllIn(
+        db, making, now,
+        [&](qsizetype at, const Failure& why) {
+            return Failure{why.kind == FailureKind::Database ? FailureKind::Database : FailureKind::Refused,
+                           QCoreApplication::translate("ContractRenewals",
+                                                       "Contract %1 (%2) could not be renewed, so nothing was: %3")
+                               .arg(chosen[at].contractId)
+                               .arg(chosen[at].holder.name, why.text)};
+        },
+        bound->pdf);
     if (!ids)
         return ids.failure();
     QList<Renewed> renewed;
     for (qsizetype i = 0; i < made.size(); ++i)
-        renewed << Renewed{chosen[i].contractId, ids->at(i), made[i].record.total};
+        renewed << Renewed{chosen[i].contractId, ids->at(i), made[i].total};
     if (!tx.commit(&error)) {
         ContractRecord all;
         for (const Due& d : chosen)

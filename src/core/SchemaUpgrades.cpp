@@ -276,6 +276,12 @@ QString upgradeToLanguages(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("languages"));
 }
+// Version 31 kept each renewal letter as a file of its own: those stay as they are, and runs from now on are kept
+// as one PDF.
+QString upgradeToLetterRuns(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("letter runs"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -311,7 +317,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToImportSpeed},
                             {upgradeToApprovals2},
                             {upgradeToRequests},
-                            {upgradeToLanguages}};
+                            {upgradeToLanguages},
+                            {upgradeToLetterRuns}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

@@ -304,6 +304,15 @@ inline QString dropLanguagesSql(bool server)
            u"DocumentLanguage; "_s;
 }
 
+/// Takes away the renewal runs' PDFs and what a letter names of one: the step back from version 32.
+inline QString dropLetterRunsSql(bool server)
+{
+    return (server ? u"DROP FUNCTION zem_grants_letter_runs(); "_s : QString()) +
+           u"DROP TABLE ContractLetterRun; DROP INDEX IX_ContractLetter_Run; ALTER TABLE ContractLetter DROP COLUMN "
+           u"RunID; ALTER TABLE ContractLetter DROP COLUMN FirstPage; ALTER TABLE ContractLetter DROP COLUMN "
+           u"PageCount; ALTER TABLE ContractLetter DROP COLUMN Title; "_s;
+}
+
 /// Takes away the import's Filling flag and the contracts' import columns, and gives the three insert triggers
 /// that pass a filling batch by their earlier form: the step back from version 27.
 inline QString dropBulkImportSql(bool server)
@@ -388,20 +397,20 @@ inline QString dropApprovals2Sql(bool server)
 inline QString dropHistorySql(bool server)
 {
     if (server)
-        return dropLanguagesSql(true) + dropRequestsSql(true) + dropApprovals2Sql(true) + dropImportSpeedSql(true) +
-               dropBulkImportSql(true) + dropContractMetersSql() + dropIcalSql(true) + dropBerthOrderSql(true) +
-               dropApprovalsSql(true) + dropMetersSql(true) + dropRenewalsSql(true) + dropAwaySql(true) +
-               dropLoginsSql(true) +
+        return dropLetterRunsSql(true) + dropLanguagesSql(true) + dropRequestsSql(true) + dropApprovals2Sql(true) +
+               dropImportSpeedSql(true) + dropBulkImportSql(true) + dropContractMetersSql() + dropIcalSql(true) +
+               dropBerthOrderSql(true) + dropApprovalsSql(true) + dropMetersSql(true) + dropRenewalsSql(true) +
+               dropAwaySql(true) + dropLoginsSql(true) +
                u"DROP FUNCTION zem_booking_history() CASCADE; DROP FUNCTION zem_closed_guard() CASCADE; DROP FUNCTION "
                u"zem_history_row(BIGINT, TEXT, TEXT, TEXT, TEXT, TEXT);"
                u" DROP FUNCTION zem_berth_name(BIGINT); DROP FUNCTION zem_month_closed(TEXT); DROP TABLE "
                u"BookingHistory; DROP TABLE ClosedPeriod; DROP FUNCTION zem_history_append_only(); DROP FUNCTION "
                u"zem_history_by_trigger(); DROP FUNCTION "
                u"zem_actor(); DROP FUNCTION zem_desk(); "_s;
-    QString sql = dropLanguagesSql(false) + dropRequestsSql(false) + dropApprovals2Sql(false) +
-                  dropImportSpeedSql(false) + dropBulkImportSql(false) + dropContractMetersSql() + dropIcalSql(false) +
-                  dropBerthOrderSql(false) + dropApprovalsSql(false) + dropMetersSql(false) + dropRenewalsSql(false) +
-                  dropAwaySql(false) + dropLoginsSql(false) +
+    QString sql = dropLetterRunsSql(false) + dropLanguagesSql(false) + dropRequestsSql(false) +
+                  dropApprovals2Sql(false) + dropImportSpeedSql(false) + dropBulkImportSql(false) +
+                  dropContractMetersSql() + dropIcalSql(false) + dropBerthOrderSql(false) + dropApprovalsSql(false) +
+                  dropMetersSql(false) + dropRenewalsSql(false) + dropAwaySql(false) + dropLoginsSql(false) +
                   u"DROP VIEW ClosedMonth; DROP TABLE BookingHistory; DROP TABLE ClosedPeriod; "_s;
     for (const char* trigger :
          {"Booking_History_Insert", "Booking_History_Update", "Booking_History_Delete", "BookingBerth_History_Insert",

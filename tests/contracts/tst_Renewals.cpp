@@ -16,6 +16,7 @@
 #include "mail/Outbox.h"
 #include "rates/TermRates.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -93,7 +94,8 @@ class tst_Renewals : public InstallTest
         return id ? *id : 0;
     }
     int count(const QString& table) const { return m_install->scalarInt(u"SELECT COUNT(*) FROM "_s + table); }
-    QString pdfText(const QByteArray& pdf) const
+    // What poppler reads of the bytes, written to a file of their own: the text, or (info) what pdfinfo tells.
+    QString readBack(const QByteArray& pdf, bool info = false) const
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"paper.pdf"_s);
@@ -101,8 +103,10 @@ class tst_Renewals : public InstallTest
         if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
             return {};
         file.close();
-        return PdfReader::pages(path).join(u'\n').simplified();
+        return info ? PdfReader::run(u"pdfinfo"_s, {path}).value_or(QString())
+                    : PdfReader::pages(path).join(u'\n').simplified();
     }
+    QString pdfText(const QByteArray& pdf) const { return readBack(pdf); }
     QList<ContractRenewals::Due> due() const
     {
         const auto list = ContractRenewals::due(m_install->db(), QDate(2026, 9, 1), QDate(2026, 9, 30));
@@ -293,16 +297,24 @@ private slots:
             m_install->text(u"SELECT AttachmentName FROM Outbox WHERE Kind = 'renewal letter'"_s).endsWith(u".pdf"_s));
     }
 
-    // Renewed in one run, each holder's letter is a PDF of its own: their name and berth, not the other's.
+    // Renewed in one run, each holder's letter is a PDF of its own: their name and berth, not the other's, with its
+    // title; read alone, or all at once as the e-mails to the holders take them.
     void eachRenewalItsOwnLetter()
     {
         QSqlDatabase db = m_install->db();
         ContractRecord bobs = season(2);
         bobs.customerId = 2;
         QVERIFY(add(season()) > 0 && add(bobs) > 0);
+        QVERIFY(exec(u"UPDATE Customer SET EmailAddress = 'bob@example.org' WHERE ID = 2"_s));
         const auto renewed = ContractRenewals::renew(db, due(), m_install->clock.current);
         QVERIFY2(renewed, qPrintable(renewed.error()));
         QCOMPARE(renewed->size(), 2);
+        // The run's letters are kept once, not once in each letter's row.
+        QCOMPARE(count(u"ContractLetterRun"_s), 1);
+        QCOMPARE(m_install->scalarInt(u"SELECT SUM(LENGTH(Pdf)) FROM ContractLetter"_s), 0);
+        const auto queued = ContractDocuments::queueRenewalLetters(db, {renewed->at(0).to, renewed->at(1).to},
+                                                                   m_install->clock.current);
+        QVERIFY2(queued && queued->queued == 2, qPrintable(queued.error()));
         const QStringList holders{u"Ann Holder"_s, u"Bob Visitor"_s};
         for (const ContractRenewals::Renewed& r : *renewed) {
             const ContractRecord next = *ContractStore::load(db, r.to);
@@ -314,7 +326,54 @@ private slots:
             VERIFY_HAS(words, own);
             VERIFY_HAS(words, next.berths.join(u", "_s));
             QVERIFY2(!words.contains(other), qPrintable(words));
+            const QString info = readBack(*letter, true);
+            QVERIFY2(info.contains(QRegularExpression(u"Title: +CONTRACT RENEWAL\\n"_s)) &&
+                         info.contains(QRegularExpression(u"Pages: +1\\n"_s)),
+                     qPrintable(info));
+            QSqlQuery mail(db);
+            QVERIFY(Sql::exec(mail, u"SELECT Attachment FROM Outbox WHERE CustomerID = ?"_s, {next.customerId}));
+            QVERIFY(mail.next());
+            QCOMPARE(mail.value(0).toByteArray(), *letter);
         }
+    }
+
+    // A letter kept alone, as each was before a run's were kept together, reads back byte for byte beside a run's;
+    // a contract's latest letter is the one read; a run no longer there is told, not read as no letter.
+    void letterKeptAloneReadsAsWritten()
+    {
+        QSqlDatabase db = m_install->db();
+        ContractRecord bobs = season(2);
+        bobs.customerId = 2;
+        const int ann = add(season());
+        QVERIFY(ann > 0 && add(bobs) > 0);
+        const auto papers = ContractDocuments::load(db, ann, m_install->clock.current.date());
+        QVERIFY(papers);
+        const auto alone = DocumentRenderer::pdfBytes(ContractDocuments::renewalLetter(*papers));
+        QVERIFY(alone && alone->startsWith("%PDF"));
+        const QString kind = ContractDocuments::RenewalLetterKind;
+        QVERIFY(ContractDocuments::keep(db, ann, kind, *alone, m_install->clock.current));
+        const auto renewed = ContractRenewals::renew(db, due(), m_install->clock.current);
+        QVERIFY2(renewed && renewed->size() == 2, qPrintable(renewed.error()));
+        const int annNext = renewed->at(0).from == ann ? renewed->at(0).to : renewed->at(1).to;
+        const int bobNext = renewed->at(0).from == ann ? renewed->at(1).to : renewed->at(0).to;
+
+        auto letters = ContractDocuments::keptEach(db, {ann, annNext, bobNext, 999}, kind);
+        QVERIFY2(letters, qPrintable(letters.error()));
+        QCOMPARE(letters->size(), 3);
+        QCOMPARE(letters->value(ann), *alone);
+        VERIFY_HAS(pdfText(letters->value(annNext)), u"Ann Holder"_s);
+        VERIFY_HAS(pdfText(letters->value(bobNext)), u"Bob Visitor"_s);
+        QCOMPARE(*ContractDocuments::kept(db, ann, kind), *alone);
+        QVERIFY(ContractDocuments::kept(db, 999, kind)->isEmpty());
+
+        // Kept again after the run, the letter alone is the one read.
+        QVERIFY(ContractDocuments::keep(db, annNext, kind, *alone, m_install->clock.current));
+        QCOMPARE(*ContractDocuments::kept(db, annNext, kind), *alone);
+        VERIFY_HAS(pdfText(*ContractDocuments::kept(db, bobNext, kind)), u"Bob Visitor"_s);
+
+        QVERIFY(exec(u"DELETE FROM ContractLetterRun"_s));
+        QCOMPARE(ContractDocuments::kept(db, bobNext, kind).kind(), FailureKind::Conflict);
+        QCOMPARE(*ContractDocuments::kept(db, ann, kind), *alone);
     }
 
     // Nothing is half-renewed: whatever stands in the way of the second of two renewals, neither is made.

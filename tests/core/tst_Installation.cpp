@@ -47,7 +47,8 @@ private slots:
         QTest::newRow("Payment") << u"ID BookingID PaidAt Kind PaymentMethodID Amount Reference Desk Note ContractID"_s;
         QTest::newRow("Contract") << u"ID CustomerID BoatID TermID FirstDay LastDay Hire Tax Total Paid Cancelled "
                                      u"Created Desk Notes RenewedFrom Lapsed OldRef ImportBatchID ImportStamp"_s;
-        QTest::newRow("ContractLetter") << u"ID ContractID Kind Created Desk Pdf"_s;
+        QTest::newRow("ContractLetter") << u"ID ContractID Kind Created Desk Pdf RunID FirstPage PageCount Title"_s;
+        QTest::newRow("ContractLetterRun") << u"ID Created Desk Pdf"_s;
         QTest::newRow("ContractBerth") << u"ContractID BerthID BlockID"_s;
         QTest::newRow("CalendarFeed") << u"ID BerthID Url LastRead LastError Events"_s;
         QTest::newRow("BookingRequest") << u"ID MessageID Received Name Email Phone Arrive Depart BoatLength BoatBeam "
@@ -96,7 +97,7 @@ private slots:
                  u"bookingcharge bookinghistory bookingmonth bookingrequest calendarfeed calendarmonth closedperiod "
                  u"company contract "
                  u"contractaway "
-                 u"contractberth contractinstalment contractletter "
+                 u"contractberth contractinstalment contractletter contractletterrun "
                  u"contractrate contractterm creditnote customer importbatch importmapping invtemp mailtemplate "
                  u"mailtemplatetext meter "
                  u"metercharge meterreading metertariff metertariffband outbox "
@@ -155,8 +156,14 @@ private slots:
         QCOMPARE(read(u"SELECT COUNT(*) FROM ContractLetter"_s) +
                      read(u"SELECT COUNT(*) FROM Contract WHERE Lapsed = 1 "
                           u"OR RenewedFrom IS NOT NULL"_s) +
-                     read(u"SELECT COUNT(*) FROM Company WHERE ContractTerms IS NOT NULL"_s),
-                 u"000"_s);
+                     read(u"SELECT COUNT(*) FROM Company WHERE ContractTerms IS NOT NULL"_s) +
+                     read(u"SELECT COUNT(*) FROM ContractLetterRun"_s),
+                 u"0000"_s);
+        // A clerk renews, so keeps a run's letters.
+        if (server)
+            QCOMPARE(read(u"SELECT has_table_privilege('zem_clerk', 'contractletterrun', 'INSERT')::text || "
+                          u"has_sequence_privilege('zem_clerk', 'contractletterrun_id_seq', 'USAGE')"_s),
+                     u"truetrue"_s);
         QCOMPARE(read(u"SELECT COUNT(*) FROM Contract"_s), u"0"_s);
         // The bookings already there are counted in the totals of their month of arrival.
         QCOMPARE(read(u"SELECT Month || ' ' || Bookings || ' ' || LeadDays FROM BookingMonth"_s), u"2026-01 1 3"_s);

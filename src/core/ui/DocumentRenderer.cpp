@@ -452,14 +452,13 @@ Result<QByteArray> pdfBytes(const Doc::Document& document)
     return bytes;
 }
 
-Result<QList<QByteArray>> pdfBytesEach(const QList<Doc::Document>& documents)
+Result<Bound> pdfBytesBound(const QList<Doc::Document>& documents)
 {
+    Bound bound;
     if (documents.isEmpty())
-        return QList<QByteArray>();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
+        return bound;
+    QBuffer buffer(&bound.pdf);
     buffer.open(QIODevice::WriteOnly);
-    QList<PdfPages::Part> parts;
     {
         // One writer for all, so its font subsets are made once; each document starts a page of its own.
         QPdfWriter writer(&buffer);
@@ -475,13 +474,23 @@ Result<QList<QByteArray>> pdfBytesEach(const QList<Doc::Document>& documents)
             if (!painted || pages.pages.isEmpty())
                 return fileFailure(
                     QCoreApplication::translate("DocumentRenderer", "The document could not be laid out."));
-            parts << PdfPages::Part{page, static_cast<int>(pages.pages.size()), document.title};
+            bound.parts << PdfPages::Part{page, static_cast<int>(pages.pages.size()), document.title};
             page += static_cast<int>(pages.pages.size());
         }
         if (!painter.end())
             return fileFailure(QCoreApplication::translate("DocumentRenderer", "The document could not be laid out."));
     }
-    return PdfPages::split(bytes, parts);
+    return bound;
+}
+
+Result<QList<QByteArray>> pdfBytesEach(const QList<Doc::Document>& documents)
+{
+    const auto bound = pdfBytesBound(documents);
+    if (!bound)
+        return bound.failure();
+    if (bound->parts.isEmpty())
+        return QList<QByteArray>();
+    return PdfPages::split(bound->pdf, bound->parts);
 }
 
 void preview(const Doc::Document& document, QWidget* parent, Services* services, const QString& proposedPdfName)

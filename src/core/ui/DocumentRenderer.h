@@ -2,6 +2,7 @@
 
 #include "core/Result.h"
 #include "core/ui/Document.h"
+#include "core/ui/PdfPages.h"
 
 #include <QStringList>
 
@@ -35,6 +36,15 @@ Status writePdf(const Doc::Document& document, const QString& path);
 
 /// The same PDF as bytes, for a message's attachment.
 Result<QByteArray> pdfBytes(const Doc::Document& document);
+
+/// Many documents in one PDF, each from a page of its own: the PDF and, in the order given, each document's pages
+/// in it with its title (what PdfPages::split cuts out as that document's own file).
+struct Bound
+{
+    QByteArray pdf;
+    QList<PdfPages::Part> parts;
+};
+Result<Bound> pdfBytesBound(const QList<Doc::Document>& documents);
 
 /// Many documents as PDFs, one each, in the order given: drawn through one writer (its fonts embedded once, not
 /// once per file) and cut apart. Far quicker than pdfBytes each for a run of letters.
