@@ -87,4 +87,23 @@ void paintStay(QPainter& p, const QRect& bar, CheckIn::Stay stay)
     p.restore();
 }
 
+void paintTarget(QPainter& p, const QList<QRect>& outlines, const QString& clash, const QBrush& labelBack)
+{
+    const QColor colour = clash.isEmpty() ? QColor(0x2e, 0x7d, 0x32) : QColor(0xc6, 0x28, 0x28);
+    QColor fill = colour;
+    fill.setAlpha(60);
+    p.setPen(QPen(colour, 2, Qt::DashLine));
+    p.setBrush(fill);
+    for (const QRect& outline : outlines)
+        p.drawRoundedRect(outline, 3, 3);
+    if (clash.isEmpty() || outlines.isEmpty())
+        return;
+    const QFontMetrics metrics = p.fontMetrics();
+    const QRect label(outlines.last().left(), outlines.last().bottom() + 2, metrics.horizontalAdvance(clash) + 8,
+                      metrics.height() + 4);
+    p.fillRect(label, labelBack);
+    p.setPen(colour);
+    p.drawText(label, Qt::AlignCenter, clash);
+}
+
 } // namespace BookingChartMarks

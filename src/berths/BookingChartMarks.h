@@ -3,7 +3,9 @@
 #include "berths/BookingChart.h"
 #include "bookings/CheckIn.h"
 
+#include <QBrush>
 #include <QColor>
+#include <QList>
 #include <QPen>
 #include <QRect>
 
@@ -24,5 +26,8 @@ void paintBlock(QPainter& p, const QRect& bar, const QPen& outline, bool held = 
 void paintBar(QPainter& p, const QRect& rect, const BookingChart::Bar& bar, bool selected, const QColor& highlight);
 /// Nothing for an expected guest.
 void paintStay(QPainter& p, const QRect& bar, CheckIn::Stay stay);
+/// Where a dragged bar would land: each outline dashed green where it fits, red where something is in the way, and
+/// then the reason (clash) on a label of labelBack under the last outline.
+void paintTarget(QPainter& p, const QList<QRect>& outlines, const QString& clash, const QBrush& labelBack);
 
 } // namespace BookingChartMarks

@@ -151,6 +151,7 @@ const BookingChart::Bar* BookingChartView::barAt(const QPoint& point) const
 void BookingChartView::paintEvent(QPaintEvent*)
 {
     QPainter p(viewport());
+    m_text.setFont(font());
     p.fillRect(viewport()->rect(), palette().base());
     paintRows(p);
     paintBars(p);
@@ -164,25 +165,10 @@ void BookingChartView::paintDrag(QPainter& p) const
     if (!m_drag || !m_drag->started)
         return;
     const Drag& drag = *m_drag;
-    p.save();
-    p.setClipRect(QRect(nameWidth(), headerHeight(), viewport()->width() - nameWidth(),
-                        viewport()->height() - headerHeight() - footerHeight()));
-    // Green where it fits, red where something is in the way; the reason beside the bar.
-    const QColor colour = drag.clash.isEmpty() ? QColor(0x2e, 0x7d, 0x32) : QColor(0xc6, 0x28, 0x28);
-    QColor fill = colour;
-    fill.setAlpha(60);
-    p.setPen(QPen(colour, 2, Qt::DashLine));
-    p.setBrush(fill);
-    QRect last;
+    QList<QRect> outlines;
     const auto outline = [&](int row, double start, double end) {
-        if (row < firstVisibleRow() || row > lastVisibleRow())
-            return;
-        BookingChart::Bar ghost;
-        ghost.row = row;
-        ghost.start = start;
-        ghost.end = end;
-        last = barRect(ghost);
-        p.drawRoundedRect(last, 3, 3);
+        if (row >= firstVisibleRow() && row <= lastVisibleRow())
+            outlines << spanRect(row, start, end);
     };
     if (drag.mode == Drag::Mode::Stay) {
         outline(drag.pressedRow, qMin(drag.pressedDay, drag.departureDays) + 0.5,
@@ -195,52 +181,11 @@ void BookingChartView::paintDrag(QPainter& p) const
                         bar.end + drag.departureDays);
         }
     }
-    if (!drag.clash.isEmpty() && last.isValid()) {
-        const QRect text(last.left(), last.bottom() + 2, fontMetrics().horizontalAdvance(drag.clash) + 8,
-                         fontMetrics().height() + 4);
-        p.fillRect(text, palette().toolTipBase());
-        p.setPen(colour);
-        p.drawText(text, Qt::AlignCenter, drag.clash);
-    }
+    p.save();
+    p.setClipRect(QRect(nameWidth(), headerHeight(), viewport()->width() - nameWidth(),
+                        viewport()->height() - headerHeight() - footerHeight()));
+    BookingChartMarks::paintTarget(p, outlines, drag.clash, palette().toolTipBase());
     p.restore();
-}
-
-const QStaticText& BookingChartView::laidOut(const QString& text) const
-{
-    auto it = m_laidOut.find(text);
-    if (it == m_laidOut.end()) {
-        if (m_laidOut.size() > 8192) // a long session's labels; laid out again when they come back
-            m_laidOut.clear();
-        QStaticText line(text);
-        line.setTextFormat(Qt::PlainText);
-        line.prepare(QTransform(), font());
-        it = m_laidOut.insert(text, line);
-    }
-    return *it;
-}
-
-QString BookingChartView::elided(const QString& text, int width) const
-{
-    const QString key = text + QChar(0x1f) + QString::number(width);
-    auto it = m_elided.find(key);
-    if (it == m_elided.end()) {
-        if (m_elided.size() > 8192)
-            m_elided.clear();
-        it = m_elided.insert(key, fontMetrics().elidedText(text, Qt::ElideRight, width));
-    }
-    return *it;
-}
-
-void BookingChartView::drawLine(QPainter& p, const QRect& rect, Qt::Alignment align, const QString& text) const
-{
-    if (text.isEmpty())
-        return;
-    const QStaticText& line = laidOut(text);
-    const QSizeF size = line.size();
-    const double x = align & Qt::AlignLeft    ? rect.left()
-                     : align & Qt::AlignRight ? rect.right() + 1 - size.width()
-                                              : rect.left() + (rect.width() - size.width()) / 2;
-    p.drawStaticText(QPointF(x, rect.top() + (rect.height() - size.height()) / 2), line);
 }
 
 void BookingChartView::paintHeader(QPainter& p) const
@@ -258,8 +203,8 @@ void BookingChartView::paintHeader(QPainter& p) const
         const bool narrow = width < fontMetrics().horizontalAdvance(QStringLiteral("Wed")) + 4;
         const QString weekday = narrow ? locale.dayName(day.dayOfWeek(), QLocale::NarrowFormat)
                                        : locale.dayName(day.dayOfWeek(), QLocale::ShortFormat);
-        drawLine(p, cell.adjusted(0, 2, 0, -cell.height() / 2), Qt::AlignCenter, weekday);
-        drawLine(p, cell.adjusted(0, cell.height() / 2, 0, -2), Qt::AlignCenter, QString::number(day.day()));
+        m_text.draw(p, cell.adjusted(0, 2, 0, -cell.height() / 2), Qt::AlignCenter, weekday);
+        m_text.draw(p, cell.adjusted(0, cell.height() / 2, 0, -2), Qt::AlignCenter, QString::number(day.day()));
         p.drawLine(cell.topLeft(), cell.bottomLeft());
     }
     const QString month = locale.toString(m_chart.first(), QStringLiteral("MMMM yyyy"));
@@ -298,8 +243,8 @@ void BookingChartView::paintRows(QPainter& p) const
                 p.fillRect(line, palette().window().color().darker(110));
             p.setPen(r.active ? palette().text().color() : palette().placeholderText().color());
             const QString length = r.length ? QLocale().toString(*r.length, 'f', 1) + QStringLiteral(" m") : QString();
-            drawLine(p, name, Qt::AlignVCenter | Qt::AlignLeft, elided(r.name, name.width() - 40));
-            drawLine(p, name, Qt::AlignVCenter | Qt::AlignRight, length);
+            m_text.draw(p, name, Qt::AlignVCenter | Qt::AlignLeft, m_text.elided(r.name, name.width() - 40));
+            m_text.draw(p, name, Qt::AlignVCenter | Qt::AlignRight, length);
         }
         p.setPen(grid);
         p.drawLine(line.bottomLeft(), line.bottomRight());
@@ -333,7 +278,7 @@ void BookingChartView::paintBars(QPainter& p) const
             rect.adjusted(4, 0, -2, 0)
                 .intersected(QRect(nameWidth() + 4, rect.top(), viewport()->width() - nameWidth() - 4, rect.height()));
         p.setPen(Qt::black);
-        drawLine(p, text, Qt::AlignVCenter | Qt::AlignLeft, elided(bar.label, text.width()));
+        m_text.draw(p, text, Qt::AlignVCenter | Qt::AlignLeft, m_text.elided(bar.label, text.width()));
     }
     p.restore();
 }
@@ -350,8 +295,8 @@ void BookingChartView::paintFooter(QPainter& p) const
         const QRect cell(nameWidth() + int(d * width), band.top(), int(width), band.height());
         const int percent = m_chart.percentTakenOn(d);
         const QString full = tr("%1 (%2 %)").arg(m_chart.takenOn(d)).arg(percent);
-        const QString text = laidOut(full).size().width() < cell.width() ? full : QString::number(percent);
-        drawLine(p, cell, Qt::AlignCenter, text);
+        const QString text = m_text.width(full) < cell.width() ? full : QString::number(percent);
+        m_text.draw(p, cell, Qt::AlignCenter, text);
     }
     p.drawLine(band.topLeft(), band.topRight());
 }
@@ -626,14 +571,4 @@ bool BookingChartView::viewportEvent(QEvent* event)
         return true;
     }
     return QAbstractScrollArea::viewportEvent(event);
-}
-
-void BookingChartView::changeEvent(QEvent* event)
-{
-    // Laid-out texts belong to the font they were laid out in.
-    if (event->type() == QEvent::FontChange) {
-        m_laidOut.clear();
-        m_elided.clear();
-    }
-    QAbstractScrollArea::changeEvent(event);
 }

@@ -2,11 +2,10 @@
 
 #include "berths/BookingChart.h"
 #include "berths/BookingChartAway.h"
+#include "berths/BookingChartText.h"
 
 #include <QAbstractScrollArea>
 #include <QDate>
-#include <QHash>
-#include <QStaticText>
 #include <optional>
 
 /// Paints a BookingChart: the berths' names down the left, weekday and date across the top (weekends shaded,
@@ -76,7 +75,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     bool viewportEvent(QEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     int rowHeight() const;
@@ -91,12 +89,6 @@ private:
     void paintBars(QPainter& p) const;
     void paintFooter(QPainter& p) const;
     void paintDrag(QPainter& p) const;
-    /// Draws text in rect as QPainter::drawText would (one line), laid out once: the same day numbers, weekdays,
-    /// names and labels come back at every scroll and every frame of a drag.
-    void drawLine(QPainter& p, const QRect& rect, Qt::Alignment align, const QString& text) const;
-    const QStaticText& laidOut(const QString& text) const;
-    /// text elided to width, worked out once per text and width.
-    QString elided(const QString& text, int width) const;
     void ensureSelectedVisible();
     /// The row and day under a viewport point, unbounded (a point above the rows gives a row before the first).
     int rowAtY(int y) const;
@@ -126,8 +118,7 @@ private:
         QString clash;
     };
     std::optional<Drag> m_drag;
-    mutable QHash<QString, QStaticText> m_laidOut;
-    mutable QHash<QString, QString> m_elided;
+    mutable BookingChartText m_text; // in the view's font, set at each paint
 
     const BookingChart& m_chart;
     std::vector<BookingChart::Bar> m_bars;

@@ -1,15 +1,10 @@
 #include "calendars/CalendarDesk.h"
 
-#include "core/Database.h"
 #include "core/EventLog.h"
 #include "core/MessageLog.h"
 #include "core/Registry.h"
 
 #include <QTimeZone>
-
-namespace {
-std::atomic<CalendarDesk*> runningDesk{nullptr};
-} // namespace
 
 CalendarDesk::Config CalendarDesk::configured()
 {
@@ -23,47 +18,23 @@ CalendarDesk::Config CalendarDesk::configured()
 
 CalendarDesk::CalendarDesk(QString databaseAddress, QString connectionName, Config config,
                            std::function<QDateTime()> now)
-    : DeskWorker(std::move(databaseAddress), std::move(connectionName), QStringLiteral("Calendars")),
-      m_now(std::move(now)), m_config(std::move(config))
+    : ConfiguredDesk(std::move(databaseAddress), std::move(connectionName), QStringLiteral("Calendars"),
+                     std::move(config)),
+      m_now(std::move(now))
 {
 }
 
 CalendarDesk::~CalendarDesk()
 {
     stop();
-    if (running() == this)
-        setRunning(nullptr);
-}
-
-void CalendarDesk::reconfigure(const Config& config)
-{
-    {
-        std::lock_guard lock(m_configLock);
-        m_config = config;
-    }
-    wake();
-}
-
-CalendarDesk* CalendarDesk::running()
-{
-    return runningDesk.load();
-}
-
-void CalendarDesk::setRunning(CalendarDesk* desk)
-{
-    runningDesk = desk;
 }
 
 int CalendarDesk::pass(bool readNow)
 {
-    Config config;
-    {
-        std::lock_guard lock(m_configLock);
-        config = m_config;
-    }
-    QSqlDatabase db = QSqlDatabase::database(connectionName(), false);
-    if ((!config.publishFolder.isEmpty() || config.gateway) && !db.isOpen()) {
-        if (auto opened = Database::open(databaseAddress(), connectionName()))
+    const Config config = currentConfig();
+    QSqlDatabase db;
+    if (!config.publishFolder.isEmpty() || config.gateway) {
+        if (auto opened = connection())
             db = *opened;
         else
             MessageLog::logError(QStringLiteral("Calendars: ") + opened.error());

@@ -4,6 +4,7 @@
 #include "core/EventLog.h"
 #include "core/Seams.h"
 #include "core/ui/DateBox.h"
+#include "core/ui/SmallDialog.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -66,10 +67,7 @@ AwayDialog::AwayDialog(Services& services, int contractId, const QString& title,
 QPushButton* AwayDialog::opener(Services& services, std::function<std::optional<std::pair<int, QString>>()> chosen,
                                 QWidget* parent)
 {
-    auto* b = new QPushButton(tr("Awa&y..."), parent);
-    b->setObjectName(QStringLiteral("cmdAway"));
-    b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, parent, [&services, chosen, parent] {
+    return SmallDialog::opener(tr("Awa&y..."), QStringLiteral("cmdAway"), parent, [&services, chosen, parent] {
         const auto contract = chosen();
         if (!contract)
             return;
@@ -79,7 +77,6 @@ QPushButton* AwayDialog::opener(Services& services, std::function<std::optional<
         else
             dialog.exec();
     });
-    return b;
 }
 
 Status AwayDialog::load()

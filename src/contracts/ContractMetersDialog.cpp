@@ -5,10 +5,9 @@
 #include "core/EventLog.h"
 #include "core/Seams.h"
 #include "core/ui/DateBox.h"
+#include "core/ui/SmallDialog.h"
 #include "meters/Meters.h"
 
-#include <QDialogButtonBox>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -40,23 +39,13 @@ ContractMetersDialog::ContractMetersDialog(Services& services, QWidget* parent) 
     lblTotal = new QLabel(tr("Run the period dry first: nothing is billed until you choose Bill."), this);
     lblTotal->setObjectName(QStringLiteral("lblTotal"));
     lblTotal->setWordWrap(true);
-    auto* period = new QHBoxLayout;
-    auto* from = new QFormLayout;
-    from->addRow(tr("&From:"), dtpFrom);
-    auto* to = new QFormLayout;
-    to->addRow(tr("&To:"), dtpTo);
-    period->addLayout(from);
-    period->addLayout(to);
-    period->addWidget(cmdDryRun);
-    period->addStretch();
-    auto* buttons = new QDialogButtonBox(this);
-    cmdBill = buttons->addButton(tr("&Bill..."), QDialogButtonBox::ActionRole);
-    cmdBill->setObjectName(QStringLiteral("cmdBill"));
+    auto* buttons = SmallDialog::foot(this, {{tr("&Bill..."), QStringLiteral("cmdBill"), QDialogButtonBox::ActionRole},
+                                             {tr("&Close"), QStringLiteral("cmdClose")}});
+    cmdBill = buttons->findChild<QPushButton*>(QStringLiteral("cmdBill"));
     cmdBill->setEnabled(false);
     cmdBill->setAutoDefault(false);
-    buttons->addButton(tr("&Close"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("cmdClose"));
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(period);
+    layout->addLayout(SmallDialog::line({{tr("&From:"), dtpFrom}, {tr("&To:"), dtpTo}}, cmdDryRun));
     layout->addWidget(grdLines, 1);
     layout->addWidget(lblTotal);
     layout->addWidget(buttons);
@@ -68,20 +57,13 @@ ContractMetersDialog::ContractMetersDialog(Services& services, QWidget* parent) 
             m_dry.reset();
             cmdBill->setEnabled(false);
         });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     resize(900, 480);
 }
 
 QPushButton* ContractMetersDialog::opener(Services& services, QWidget* parent)
 {
-    auto* b = new QPushButton(tr("&Bill meters..."), parent);
-    b->setObjectName(QStringLiteral("cmdBillMeters"));
-    b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, parent, [&services, parent] {
-        ContractMetersDialog dialog(services, parent);
-        dialog.exec();
-    });
-    return b;
+    return SmallDialog::opener(tr("&Bill meters..."), QStringLiteral("cmdBillMeters"), parent,
+                               [&services, parent] { ContractMetersDialog(services, parent).exec(); });
 }
 
 void ContractMetersDialog::dryRun()

@@ -3,6 +3,7 @@
 #include "contracts/ContractDocuments.h"
 #include "core/Seams.h"
 #include "core/ui/ChangedMeanwhile.h"
+#include "core/ui/SmallDialog.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -67,9 +68,8 @@ void ContractTermsPanel::display(Services& services, QWidget* parent)
         services.messages.show(loaded.error(), dialog.windowTitle(), MsgIcon::Critical);
         return;
     }
-    auto* buttons = new QDialogButtonBox(&dialog);
-    buttons->addButton(tr("&Save"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("cmdSave"));
-    buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("cmdCancel"));
+    auto* buttons = SmallDialog::foot(&dialog, {{tr("&Save"), QStringLiteral("cmdSave"), QDialogButtonBox::AcceptRole},
+                                                {tr("&Cancel"), QStringLiteral("cmdCancel")}});
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(panel, 1);
     layout->addWidget(buttons);
@@ -77,16 +77,12 @@ void ContractTermsPanel::display(Services& services, QWidget* parent)
         if (panel->save())
             dialog.accept();
     });
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     dialog.resize(640, 420);
     dialog.exec();
 }
 
 QPushButton* ContractTermsPanel::button(Services& services, QWidget* parent)
 {
-    auto* button = new QPushButton(tr("C&ontract terms..."), parent);
-    button->setObjectName(QStringLiteral("cmdContractTerms"));
-    button->setAutoDefault(false);
-    QObject::connect(button, &QPushButton::clicked, parent, [&services, parent] { display(services, parent); });
-    return button;
+    return SmallDialog::opener(tr("C&ontract terms..."), QStringLiteral("cmdContractTerms"), parent,
+                               [&services, parent] { display(services, parent); });
 }

@@ -4,9 +4,8 @@
 #include "core/DateTimes.h"
 #include "core/Seams.h"
 #include "core/ui/DateBox.h"
+#include "core/ui/SmallDialog.h"
 
-#include <QDialogButtonBox>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -37,38 +36,22 @@ HolderCreditsDialog::HolderCreditsDialog(Services& services, QWidget* parent) : 
     grdCredits->horizontalHeader()->setStretchLastSection(true);
     lblTotal = new QLabel(this);
     lblTotal->setObjectName(QStringLiteral("lblTotal"));
-    auto* period = new QHBoxLayout;
-    auto* from = new QFormLayout;
-    from->addRow(tr("&From:"), dtpFrom);
-    auto* to = new QFormLayout;
-    to->addRow(tr("&To:"), dtpTo);
-    period->addLayout(from);
-    period->addLayout(to);
-    period->addWidget(cmdShow);
-    period->addStretch();
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(tr("&Close"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("cmdClose"));
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(period);
+    layout->addLayout(SmallDialog::line({{tr("&From:"), dtpFrom}, {tr("&To:"), dtpTo}}, cmdShow));
     layout->addWidget(grdCredits, 1);
     layout->addWidget(lblTotal);
-    layout->addWidget(buttons);
+    layout->addWidget(SmallDialog::foot(this, {{tr("&Close"), QStringLiteral("cmdClose")}}));
     connect(cmdShow, &QPushButton::clicked, this, &HolderCreditsDialog::read);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     resize(720, 420);
 }
 
 QPushButton* HolderCreditsDialog::opener(Services& services, QWidget* parent)
 {
-    auto* b = new QPushButton(tr("C&redits..."), parent);
-    b->setObjectName(QStringLiteral("cmdCredits"));
-    b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, parent, [&services, parent] {
+    return SmallDialog::opener(tr("C&redits..."), QStringLiteral("cmdCredits"), parent, [&services, parent] {
         HolderCreditsDialog dialog(services, parent);
         dialog.read();
         dialog.exec();
     });
-    return b;
 }
 
 void HolderCreditsDialog::read()

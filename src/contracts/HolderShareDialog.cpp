@@ -3,10 +3,9 @@
 #include "bookings/HolderCredits.h"
 #include "core/EventLog.h"
 #include "core/Seams.h"
+#include "core/ui/SmallDialog.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -21,31 +20,21 @@ HolderShareDialog::HolderShareDialog(Services& services, QWidget* parent) : QDia
     spnShare->setSuffix(QStringLiteral(" %"));
     const auto share = HolderCredits::share(services.db());
     spnShare->setValue(share ? *share : HolderCredits::DefaultShare);
-    auto* note = new QLabel(tr("A holder away is credited this share of the hire a visitor pays for the berth."), this);
-    note->setWordWrap(true);
-    auto* form = new QFormLayout(this);
-    form->addRow(note);
-    form->addRow(tr("&Share of the visitor's hire:"), spnShare);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(tr("&Save"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("cmdSave"));
-    buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("cmdCancel"));
+    QFormLayout* form =
+        SmallDialog::form(this, tr("A holder away is credited this share of the hire a visitor pays for the berth."),
+                          {{tr("&Share of the visitor's hire:"), spnShare}});
+    auto* buttons = SmallDialog::foot(this, {{tr("&Save"), QStringLiteral("cmdSave"), QDialogButtonBox::AcceptRole},
+                                             {tr("&Cancel"), QStringLiteral("cmdCancel")}});
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &HolderShareDialog::save);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     if (!share)
         m_services.messages.show(share.error(), windowTitle(), MsgIcon::Exclamation);
 }
 
 QPushButton* HolderShareDialog::opener(Services& services, QWidget* parent)
 {
-    auto* b = new QPushButton(tr("&Holders' share..."), parent);
-    b->setObjectName(QStringLiteral("cmdHolderShare"));
-    b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, parent, [&services, parent] {
-        HolderShareDialog dialog(services, parent);
-        dialog.exec();
-    });
-    return b;
+    return SmallDialog::opener(tr("&Holders' share..."), QStringLiteral("cmdHolderShare"), parent,
+                               [&services, parent] { HolderShareDialog(services, parent).exec(); });
 }
 
 void HolderShareDialog::save()

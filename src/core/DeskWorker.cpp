@@ -1,6 +1,7 @@
 #include "core/DeskWorker.h"
 
 #include "core/Database.h"
+#include "core/ServerLogin.h"
 
 #include <QTimer>
 
@@ -61,4 +62,17 @@ void DeskWorker::run(bool woken)
         return;
     if (auto* timer = m_worker ? m_worker->findChild<QTimer*>(QStringLiteral("pace")) : nullptr)
         timer->start(std::max(0, next));
+}
+
+Result<QSqlDatabase> DeskWorker::connection()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    if (db.isOpen() && m_login == ServerLogin::generation())
+        return db;
+    if (db.isOpen()) {
+        db = QSqlDatabase(); // no handle left on the connection it closes
+        Database::close(m_connectionName);
+    }
+    m_login = ServerLogin::generation();
+    return Database::open(m_address, m_connectionName);
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QObject>
+#include <QSqlDatabase>
 #include <QString>
 #include <QThread>
 #include <atomic>
@@ -26,8 +29,9 @@ protected:
     /// One pass, on the thread; gives the milliseconds until the next unwoken pass.
     virtual int pass(bool woken) = 0;
     const std::atomic_bool& stopping() const { return m_stop; }
-    const QString& databaseAddress() const { return m_address; }
-    const QString& connectionName() const { return m_connectionName; }
+    /// The desk's own connection, opened when it is not. On a server the desk works as whoever signed in here, so the
+    /// server grants it what it grants them: a connection opened before another sign-in is opened again.
+    Result<QSqlDatabase> connection();
 
 private:
     void run(bool woken);
@@ -37,4 +41,5 @@ private:
     std::atomic_bool m_stop{false};
     QThread m_thread;
     QObject* m_worker = nullptr; // lives in m_thread; its timer paces the passes
+    int m_login = -1;            // the sign-in the connection was opened under (ServerLogin::generation)
 };

@@ -1,19 +1,13 @@
 #include "mail/OutboxSender.h"
 
 #include "core/Actor.h"
-#include "core/Database.h"
 #include "core/MessageLog.h"
-#include "core/ServerLogin.h"
 #include "mail/MailMessage.h"
 #include "mail/MailSettings.h"
 #include "mail/Outbox.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-
-namespace {
-std::atomic<OutboxSender*> runningSender{nullptr};
-} // namespace
 
 OutboxSender::Config OutboxSender::configured()
 {
@@ -95,67 +89,27 @@ Result<int> OutboxSender::sendDue(const QSqlDatabase& db, const Config& config, 
 
 OutboxSender::OutboxSender(QString databaseAddress, QString connectionName, Config config,
                            std::function<QDateTime()> now, int idleSeconds)
-    : DeskWorker(std::move(databaseAddress), std::move(connectionName), QStringLiteral("Outbox sender")),
-      m_now(std::move(now)), m_idleSeconds(idleSeconds), m_config(std::move(config))
+    : ConfiguredDesk(std::move(databaseAddress), std::move(connectionName), QStringLiteral("Outbox sender"),
+                     std::move(config)),
+      m_now(std::move(now)), m_idleSeconds(idleSeconds)
 {
 }
 
 OutboxSender::~OutboxSender()
 {
     stop();
-    if (running() == this)
-        setRunning(nullptr);
-}
-
-void OutboxSender::reconfigure(const Config& config)
-{
-    {
-        std::lock_guard lock(m_configLock);
-        m_config = config;
-    }
-    wake();
-}
-
-OutboxSender* OutboxSender::running()
-{
-    return runningSender.load();
-}
-
-void OutboxSender::setRunning(OutboxSender* sender)
-{
-    runningSender = sender;
 }
 
 int OutboxSender::pass(bool)
 {
-    Config config;
-    {
-        std::lock_guard lock(m_configLock);
-        config = m_config;
-    }
-    const bool serverSetUp = SmtpSender::checkServer(config.server).ok();
-    QSqlDatabase db = QSqlDatabase::database(connectionName(), false);
-    // On a server the sender works as whoever signed in at this desk, so the server grants it what it grants them.
-    if (db.isOpen() && m_login != ServerLogin::generation()) {
-        db = QSqlDatabase();
-        Database::close(connectionName());
-    }
-    if (serverSetUp && !db.isOpen()) {
-        m_login = ServerLogin::generation();
-        auto opened = Database::open(databaseAddress(), connectionName());
-        if (!opened) {
-            emit problem(opened.error());
-            MessageLog::logError(QStringLiteral("Outbox sender: ") + opened.error());
-        } else {
-            db = *opened;
-        }
-    }
-    if (serverSetUp && db.isOpen()) {
-        const auto sent = sendDue(db, config, m_now, &stopping());
-        if (!sent) {
-            emit problem(sent.error());
-            MessageLog::logError(QStringLiteral("Outbox sender: ") + sent.error());
-        }
+    const Config config = currentConfig();
+    if (!SmtpSender::checkServer(config.server).ok())
+        return m_idleSeconds * 1000;
+    const auto db = connection();
+    const auto sent = db ? sendDue(*db, config, m_now, &stopping()) : Result<int>(db.failure());
+    if (!sent) {
+        emit problem(sent.error());
+        MessageLog::logError(QStringLiteral("Outbox sender: ") + sent.error());
     }
     return m_idleSeconds * 1000;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/DeskWorker.h"
+#include "core/ConfiguredDesk.h"
 #include "core/Result.h"
 #include "mail/SmtpSender.h"
 
@@ -8,23 +8,26 @@
 #include <QSqlDatabase>
 #include <atomic>
 #include <functional>
-#include <memory>
-#include <mutex>
+
+/// What the sender sends with: the office's server and sender.
+struct OutboxSenderConfig
+{
+    SmtpSender::Server server; // with its password
+    QString senderName;
+    QString senderAddress;
+    QString desk; // who sends, as the outbox records it
+};
 
 /// Sends the outbox in the background: a thread of its own with its own database connection claims one due message
 /// at a time, sends it and records what the server said. A desk that cannot reach the server leaves its messages
-/// queued; they go at a later try.
-class OutboxSender final : public DeskWorker
+/// queued; they go at a later try. wake() looks for due messages at once (after a window queued one); stop() cuts a
+/// send short; reconfigure() gives new server settings for the next message. running() is the sender the program
+/// runs, if any: windows wake it after queuing.
+class OutboxSender final : public ConfiguredDesk<OutboxSenderConfig, OutboxSender>
 {
     Q_OBJECT
 public:
-    struct Config
-    {
-        SmtpSender::Server server; // with its password
-        QString senderName;
-        QString senderAddress;
-        QString desk; // who sends, as the outbox records it
-    };
+    using Config = OutboxSenderConfig;
 
     /// The office's server, password and sender as set up now, sent by this desk (Actor::label).
     static Config configured();
@@ -39,15 +42,6 @@ public:
     OutboxSender(QString databaseAddress, QString connectionName, Config config, std::function<QDateTime()> now,
                  int idleSeconds = 60);
     ~OutboxSender() override;
-    Q_DISABLE_COPY_MOVE(OutboxSender)
-
-    // wake() looks for due messages at once (after a window queued one); stop() cuts a send short.
-    /// New server settings for the next message.
-    void reconfigure(const Config& config);
-
-    /// The sender the program runs, if any: windows wake it after queuing.
-    static OutboxSender* running();
-    static void setRunning(OutboxSender* sender);
 
 signals:
     /// The outbox could not be read or written.
@@ -58,7 +52,4 @@ private:
 
     std::function<QDateTime()> m_now;
     int m_idleSeconds;
-    std::mutex m_configLock;
-    Config m_config;
-    int m_login = -1; // the server login its connection was opened as (ServerLogin::generation)
 };

@@ -2,10 +2,10 @@
 
 #include "core/DateTimes.h"
 #include "core/Seams.h"
+#include "core/ui/SmallDialog.h"
 #include "rates/RateStore.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -81,9 +81,8 @@ TermsDialog::TermsDialog(Services& services, QWidget* parent) : QDialog(parent),
     auto* cmdRemoveTerm = button(tr("&Remove term"), "cmdRemoveTerm", this);
     auto* cmdAddPrice = button(tr("A&dd price"), "cmdAddPrice", this);
     auto* cmdRemovePrice = button(tr("Re&move price"), "cmdRemovePrice", this);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(tr("&Save"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("cmdSave"));
-    buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("cmdCancel"));
+    auto* buttons = SmallDialog::foot(this, {{tr("&Save"), QStringLiteral("cmdSave"), QDialogButtonBox::AcceptRole},
+                                             {tr("&Cancel"), QStringLiteral("cmdCancel")}});
     auto* termButtons = new QHBoxLayout;
     termButtons->addWidget(cmdAddTerm);
     termButtons->addWidget(cmdRemoveTerm);
@@ -105,7 +104,6 @@ TermsDialog::TermsDialog(Services& services, QWidget* parent) : QDialog(parent),
     connect(cmdAddPrice, &QPushButton::clicked, this, &TermsDialog::addPrice);
     connect(cmdRemovePrice, &QPushButton::clicked, this, [this] { removeRow(grdPrices); });
     connect(buttons, &QDialogButtonBox::accepted, this, &TermsDialog::save);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     resize(720, 520);
 }
 

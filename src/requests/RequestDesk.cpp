@@ -1,13 +1,10 @@
 #include "requests/RequestDesk.h"
 
-#include "core/Database.h"
 #include "core/EventLog.h"
 #include "core/MessageLog.h"
-#include "core/ServerLogin.h"
 #include "requests/RequestReader.h"
 
 namespace {
-std::atomic<RequestDesk*> runningDesk{nullptr};
 constexpr int PaceMs = 60 * 1000; // holds are looked at every minute; the mailbox at its own pace
 } // namespace
 
@@ -17,63 +14,30 @@ RequestDesk::Config RequestDesk::configured()
 }
 
 RequestDesk::RequestDesk(QString databaseAddress, QString connectionName, Config config, std::function<QDateTime()> now)
-    : DeskWorker(std::move(databaseAddress), std::move(connectionName), QStringLiteral("Requests")),
-      m_now(std::move(now)), m_config(std::move(config))
+    : ConfiguredDesk(std::move(databaseAddress), std::move(connectionName), QStringLiteral("Requests"),
+                     std::move(config)),
+      m_now(std::move(now))
 {
 }
 
 RequestDesk::~RequestDesk()
 {
     stop();
-    if (running() == this)
-        setRunning(nullptr);
-}
-
-void RequestDesk::reconfigure(const Config& config)
-{
-    {
-        std::lock_guard lock(m_configLock);
-        m_config = config;
-    }
-    wake();
-}
-
-RequestDesk* RequestDesk::running()
-{
-    return runningDesk.load();
-}
-
-void RequestDesk::setRunning(RequestDesk* desk)
-{
-    runningDesk = desk;
 }
 
 int RequestDesk::pass(bool woken)
 {
-    Config config;
-    {
-        std::lock_guard lock(m_configLock);
-        config = m_config;
-    }
+    const Config config = currentConfig();
     if (!config.gateway)
         return PaceMs;
-    QSqlDatabase db = QSqlDatabase::database(connectionName(), false);
-    // On a server the desk works as whoever signed in here, so the server grants it what it grants them.
-    if (db.isOpen() && m_login != ServerLogin::generation()) {
-        db = QSqlDatabase();
-        Database::close(connectionName());
+    const auto opened = connection();
+    if (!opened) {
+        if (opened.error() != m_lastProblem)
+            MessageLog::logError(QStringLiteral("Requests: ") + opened.error());
+        m_lastProblem = opened.error();
+        return PaceMs;
     }
-    if (!db.isOpen()) {
-        m_login = ServerLogin::generation();
-        auto opened = Database::open(databaseAddress(), connectionName());
-        if (!opened) {
-            if (opened.error() != m_lastProblem)
-                MessageLog::logError(QStringLiteral("Requests: ") + opened.error());
-            m_lastProblem = opened.error();
-            return PaceMs;
-        }
-        db = *opened;
-    }
+    const QSqlDatabase db = *opened;
     const QDateTime now = m_now();
     QString problem;
     bool changedAny = false;

@@ -1,35 +1,31 @@
 #pragma once
 
-#include "core/DeskWorker.h"
+#include "core/ConfiguredDesk.h"
 #include "requests/RequestSettings.h"
 
 #include <QDateTime>
 #include <functional>
-#include <mutex>
+
+/// What the requests desk works to: the mailbox and the pace it is read at, and whether this desk is the gateway.
+struct RequestDeskConfig
+{
+    RequestSettings::Config settings;
+    bool gateway = false;
+};
 
 /// The requests' work at the gateway desk, on its own thread: the mailbox read on a timer (or when woken), and
 /// the holds that ran out released every minute, so availability frees their berths without anyone looking.
-class RequestDesk final : public DeskWorker
+/// running() is the one the program runs, if any: the queue wakes it ("Read now").
+class RequestDesk final : public ConfiguredDesk<RequestDeskConfig, RequestDesk>
 {
     Q_OBJECT
 public:
-    struct Config
-    {
-        RequestSettings::Config settings;
-        bool gateway = false;
-    };
+    using Config = RequestDeskConfig;
     /// This desk's settings as they are now.
     static Config configured();
 
     RequestDesk(QString databaseAddress, QString connectionName, Config config, std::function<QDateTime()> now);
     ~RequestDesk() override;
-    Q_DISABLE_COPY_MOVE(RequestDesk)
-
-    void reconfigure(const Config& config);
-
-    /// The one the program runs, if any: the queue wakes it ("Read now").
-    static RequestDesk* running();
-    static void setRunning(RequestDesk* desk);
 
 signals:
     /// An entry for the event log (code, description), sent to the thread that made this object.
@@ -41,9 +37,6 @@ private:
     int pass(bool woken) override;
 
     std::function<QDateTime()> m_now;
-    std::mutex m_configLock;
-    Config m_config;
     QDateTime m_lastRead;
     QString m_lastProblem;
-    int m_login = -1;
 };

@@ -130,6 +130,35 @@ Status liftIn(const QSqlDatabase& db, int id)
             return databaseFailure(error);
     return Done{};
 }
+
+// Runs steps in one transaction: committed when they all did their part, and nothing changed when one failed.
+template <typename Steps> auto inOneTransaction(const QSqlDatabase& db, const Steps& steps) -> decltype(steps())
+{
+    Sql::Transaction tx(db, true);
+    if (!tx.started())
+        return databaseFailure(tx.error());
+    auto done = steps();
+    QString error;
+    if (done && !tx.commit(&error))
+        return databaseFailure(error);
+    return done;
+}
+
+// Settles a request for who: taken as by take, its hold lifted and the change that settles it made, all at once.
+Status settle(const QSqlDatabase& db, int id, const QString& who, const QDateTime& now, const QString& change,
+              const QVariantList& binds)
+{
+    return inOneTransaction(db, [&]() -> Status {
+        if (Status taken = claim(db, id, who, now); !taken)
+            return taken;
+        if (Status lifted = liftIn(db, id); !lifted)
+            return lifted;
+        QString error;
+        if (!Sql::exec(db, change, binds, &error))
+            return databaseFailure(error);
+        return Done{};
+    });
+}
 } // namespace
 
 QString stateText(const Row& row)
@@ -152,27 +181,27 @@ QString stateText(const Row& row)
 
 Result<Added> add(const QSqlDatabase& db, const RequestMessage::Request& r)
 {
-    Sql::Transaction tx(db, true);
-    if (!tx.started())
-        return databaseFailure(tx.error());
-    QString error;
-    QSqlQuery known(db);
-    if (!Sql::exec(known, QStringLiteral("SELECT ID FROM BookingRequest WHERE MessageID = ?"), {r.messageId}, &error))
-        return databaseFailure(error);
-    if (known.next())
-        return Added{known.value(0).toInt(), true};
-    const auto id = Sql::insertReturningId(
-        db,
-        QStringLiteral("INSERT INTO BookingRequest (MessageID, Received, Name, Email, Phone, Arrive, Depart, "
-                       "BoatLength, BoatBeam, BoatDraft, BerthType, Language, Comments, CheckReason, Body, State) "
-                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0)"),
-        {r.messageId, DateTimes::dbDateTime(r.received), textOf(r.name), textOf(r.email), textOf(r.phone),
-         Sql::dayValue(r.arrive), Sql::dayValue(r.depart), cm(r.lengthCm), cm(r.beamCm), cm(r.draftCm),
-         textOf(r.berthType), textOf(r.language), textOf(r.comments), textOf(r.checkReason), textOf(r.body)},
-        &error);
-    if (!id || !tx.commit(&error))
-        return databaseFailure(error);
-    return Added{int(*id), false};
+    return inOneTransaction(db, [&]() -> Result<Added> {
+        QString error;
+        QSqlQuery known(db);
+        if (!Sql::exec(known, QStringLiteral("SELECT ID FROM BookingRequest WHERE MessageID = ?"), {r.messageId},
+                       &error))
+            return databaseFailure(error);
+        if (known.next())
+            return Added{known.value(0).toInt(), true};
+        const auto id = Sql::insertReturningId(
+            db,
+            QStringLiteral("INSERT INTO BookingRequest (MessageID, Received, Name, Email, Phone, Arrive, Depart, "
+                           "BoatLength, BoatBeam, BoatDraft, BerthType, Language, Comments, CheckReason, Body, "
+                           "State) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0)"),
+            {r.messageId, DateTimes::dbDateTime(r.received), textOf(r.name), textOf(r.email), textOf(r.phone),
+             Sql::dayValue(r.arrive), Sql::dayValue(r.depart), cm(r.lengthCm), cm(r.beamCm), cm(r.draftCm),
+             textOf(r.berthType), textOf(r.language), textOf(r.comments), textOf(r.checkReason), textOf(r.body)},
+            &error);
+        if (!id)
+            return databaseFailure(error);
+        return Added{int(*id), false};
+    });
 }
 
 Result<QList<Row>> list(const QSqlDatabase& db, bool openOnly)
@@ -206,119 +235,77 @@ Result<int> newCount(const QSqlDatabase& db)
 
 Status take(const QSqlDatabase& db, int id, const QString& who, const QDateTime& now)
 {
-    Sql::Transaction tx(db, true);
-    if (!tx.started())
-        return databaseFailure(tx.error());
-    if (Status taken = claim(db, id, who, now); !taken)
-        return taken;
-    QString error;
-    if (!tx.commit(&error))
-        return databaseFailure(error);
-    return Done{};
+    return inOneTransaction(db, [&] { return claim(db, id, who, now); });
 }
 
 Status booked(const QSqlDatabase& db, int id, int bookingId, const QString& who, const QDateTime& now)
 {
-    Sql::Transaction tx(db, true);
-    if (!tx.started())
-        return databaseFailure(tx.error());
-    if (Status taken = claim(db, id, who, now); !taken)
-        return taken;
-    if (Status lifted = liftIn(db, id); !lifted)
-        return lifted;
-    QString error;
-    if (!Sql::exec(db, QStringLiteral("UPDATE BookingRequest SET BookingID = ? WHERE ID = ?"), {bookingId, id},
-                   &error) ||
-        !tx.commit(&error))
-        return databaseFailure(error);
-    return Done{};
+    return settle(db, id, who, now, QStringLiteral("UPDATE BookingRequest SET BookingID = ? WHERE ID = ?"),
+                  {bookingId, id});
 }
 
 Status decline(const QSqlDatabase& db, int id, const QString& who, const QDateTime& now)
 {
-    Sql::Transaction tx(db, true);
-    if (!tx.started())
-        return databaseFailure(tx.error());
-    if (Status taken = claim(db, id, who, now); !taken)
-        return taken;
-    if (Status lifted = liftIn(db, id); !lifted)
-        return lifted;
-    QString error;
-    if (!Sql::exec(db, QStringLiteral("UPDATE BookingRequest SET State = 2 WHERE ID = ?"), {id}, &error) ||
-        !tx.commit(&error))
-        return databaseFailure(error);
-    return Done{};
+    return settle(db, id, who, now, QStringLiteral("UPDATE BookingRequest SET State = 2 WHERE ID = ?"), {id});
 }
 
 Result<int> hold(const QSqlDatabase& db, int id, int berthId, const QDateTime& until, const QString& who,
                  const QDateTime& now)
 {
-    Sql::Transaction tx(db, true);
-    if (!tx.started())
-        return databaseFailure(tx.error());
-    const auto row = read(db, id);
-    if (!row)
-        return row.failure();
-    if (!row->request.arrive.isValid() || !row->request.depart.isValid() || row->request.depart <= row->request.arrive)
-        return refused(QCoreApplication::translate(
-            "RequestStore", "The request has no dates to hold a berth for: book it through the wizard instead."));
-    if (row->holdBlockId)
-        return refused(
-            QCoreApplication::translate("RequestStore", "The request holds %1 already.").arg(row->holdBerth));
-    if (until <= now)
-        return refused(QCoreApplication::translate("RequestStore", "A hold must end after now."));
-    if (Status taken = claim(db, id, who, now); !taken)
-        return taken.failure();
-    BerthBlocks::Block block;
-    block.berthId = berthId;
-    block.from = arrival(row->request);
-    block.to = departure(row->request);
-    block.reason = QCoreApplication::translate("RequestStore", "Held for %1 until %2")
-                       .arg(row->request.name.left(60), DateTimes::dateTimeText(until));
-    const auto saved = BerthBlocks::save(db, block, {});
-    if (!saved)
-        return saved.failure();
-    QString error;
-    if (!Sql::exec(db, QStringLiteral("UPDATE BerthBlock SET RequestID = ?, HoldUntil = ? WHERE ID = ?"),
-                   {id, DateTimes::dbDateTime(until), *saved}, &error) ||
-        !tx.commit(&error))
-        return databaseFailure(error);
-    return *saved;
+    return inOneTransaction(db, [&]() -> Result<int> {
+        const auto row = read(db, id);
+        if (!row)
+            return row.failure();
+        const RequestMessage::Request& r = row->request;
+        if (!r.arrive.isValid() || !r.depart.isValid() || r.depart <= r.arrive)
+            return refused(QCoreApplication::translate(
+                "RequestStore", "The request has no dates to hold a berth for: book it through the wizard instead."));
+        if (row->holdBlockId)
+            return refused(
+                QCoreApplication::translate("RequestStore", "The request holds %1 already.").arg(row->holdBerth));
+        if (until <= now)
+            return refused(QCoreApplication::translate("RequestStore", "A hold must end after now."));
+        if (Status taken = claim(db, id, who, now); !taken)
+            return taken.failure();
+        BerthBlocks::Block block;
+        block.berthId = berthId;
+        block.from = arrival(r);
+        block.to = departure(r);
+        block.reason = QCoreApplication::translate("RequestStore", "Held for %1 until %2")
+                           .arg(r.name.left(60), DateTimes::dateTimeText(until));
+        const auto saved = BerthBlocks::save(db, block, {});
+        if (!saved)
+            return saved.failure();
+        QString error;
+        if (!Sql::exec(db, QStringLiteral("UPDATE BerthBlock SET RequestID = ?, HoldUntil = ? WHERE ID = ?"),
+                       {id, DateTimes::dbDateTime(until), *saved}, &error))
+            return databaseFailure(error);
+        return *saved;
+    });
 }
 
 Status lift(const QSqlDatabase& db, int id)
 {
-    Sql::Transaction tx(db, true);
-    if (!tx.started())
-        return databaseFailure(tx.error());
-    if (Status lifted = liftIn(db, id); !lifted)
-        return lifted;
-    QString error;
-    if (!tx.commit(&error))
-        return databaseFailure(error);
-    return Done{};
+    return inOneTransaction(db, [&] { return liftIn(db, id); });
 }
 
 Result<QList<Row>> expireHolds(const QSqlDatabase& db, const QDateTime& now)
 {
-    Sql::Transaction tx(db, true);
-    if (!tx.started())
-        return databaseFailure(tx.error());
-    const auto due =
-        rows(db, QStringLiteral(" WHERE H.HoldUntil <= ? AND R.BookingID IS NULL"), {DateTimes::dbDateTime(now)});
-    if (!due)
-        return due.failure();
-    QString error;
-    for (const Row& row : *due) {
-        if (Status lifted = liftIn(db, row.id); !lifted)
-            return lifted.failure();
-        if (!Sql::exec(db, QStringLiteral("UPDATE BookingRequest SET State = 3 WHERE ID = ? AND State IN (0, 1)"),
-                       {row.id}, &error))
-            return databaseFailure(error);
-    }
-    if (!tx.commit(&error))
-        return databaseFailure(error);
-    return *due;
+    return inOneTransaction(db, [&]() -> Result<QList<Row>> {
+        const auto due =
+            rows(db, QStringLiteral(" WHERE H.HoldUntil <= ? AND R.BookingID IS NULL"), {DateTimes::dbDateTime(now)});
+        if (!due)
+            return due.failure();
+        QString error;
+        for (const Row& row : *due) {
+            if (Status lifted = liftIn(db, row.id); !lifted)
+                return lifted.failure();
+            if (!Sql::exec(db, QStringLiteral("UPDATE BookingRequest SET State = 3 WHERE ID = ? AND State IN (0, 1)"),
+                           {row.id}, &error))
+                return databaseFailure(error);
+        }
+        return due;
+    });
 }
 
 Result<int> customerByEmail(const QSqlDatabase& db, const QString& address)

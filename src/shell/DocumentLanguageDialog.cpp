@@ -4,11 +4,10 @@
 #include "core/EventLog.h"
 #include "core/Languages.h"
 #include "core/Seams.h"
+#include "core/ui/SmallDialog.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QLabel>
 #include <QPushButton>
 
 DocumentLanguageDialog::DocumentLanguageDialog(Services& services, QWidget* parent)
@@ -23,33 +22,22 @@ DocumentLanguageDialog::DocumentLanguageDialog(Services& services, QWidget* pare
         cboLanguage->addItem(DocumentLanguage::caption(language.code), language.code);
     const auto office = DocumentLanguage::office(services.db());
     cboLanguage->setCurrentIndex(std::max(0, cboLanguage->findData(office.valueOr(QStringLiteral("en")))));
-    auto* note = new QLabel(tr("Confirmations, invoices, reminders and e-mails go out in this language to customers "
-                               "who have none of their own."),
-                            this);
-    note->setWordWrap(true);
-    auto* form = new QFormLayout(this);
-    form->addRow(note);
-    form->addRow(tr("&Language:"), cboLanguage);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(tr("&Save"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("cmdSave"));
-    buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("cmdCancel"));
+    QFormLayout* form = SmallDialog::form(this,
+                                          tr("Confirmations, invoices, reminders and e-mails go out in this language "
+                                             "to customers who have none of their own."),
+                                          {{tr("&Language:"), cboLanguage}});
+    auto* buttons = SmallDialog::foot(this, {{tr("&Save"), QStringLiteral("cmdSave"), QDialogButtonBox::AcceptRole},
+                                             {tr("&Cancel"), QStringLiteral("cmdCancel")}});
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &DocumentLanguageDialog::save);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     if (!office)
         m_services.messages.show(office.error(), windowTitle(), MsgIcon::Exclamation);
 }
 
 QPushButton* DocumentLanguageDialog::opener(Services& services, QWidget* parent)
 {
-    auto* b = new QPushButton(tr("Document lan&guage..."), parent);
-    b->setObjectName(QStringLiteral("cmdDocumentLanguage"));
-    b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, parent, [&services, parent] {
-        DocumentLanguageDialog dialog(services, parent);
-        dialog.exec();
-    });
-    return b;
+    return SmallDialog::opener(tr("Document lan&guage..."), QStringLiteral("cmdDocumentLanguage"), parent,
+                               [&services, parent] { DocumentLanguageDialog(services, parent).exec(); });
 }
 
 void DocumentLanguageDialog::save()

@@ -1,5 +1,7 @@
 #include "berths/BookingChart.h"
+#include "berths/BookingChartMarks.h"
 #include "berths/BookingChartPrint.h"
+#include "berths/BookingChartText.h"
 #include "berths/BookingChartView.h"
 #include "berths/BookingChartWindow.h"
 #include "bookings/BookingSummaryWindow.h"
@@ -9,6 +11,8 @@
 #include "common/TestSupport.h"
 #include "core/ui/DocumentRenderer.h"
 #include "shell/MainWindow.h"
+
+#include <QPainter>
 
 // The booking chart: where a stay's bar stands at half-day precision, the rows grouped by berth type, the bars of
 // the rows asked for with their paid state, the nights counted along the foot, and the window driven by the keys.
@@ -297,6 +301,60 @@ private slots:
 
     // Real drags with the mouse: a move, a move of a booking of two berths, Ctrl+Z, an end dragged, a drop onto a
     // taken berth and outside the chart, days dragged across for a new stay, and Delete.
+    // Where a dragged bar would land: outlined green where it fits, red where it does not, with the reason on a label
+    // under the last outline.
+    void dragTarget_data()
+    {
+        QTest::addColumn<QString>("clash");
+        QTest::addColumn<QColor>("edge");
+        QTest::newRow("fits") << QString() << QColor(0x2e, 0x7d, 0x32);
+        QTest::newRow("in the way") << u"P10 is taken by Ann Smith"_s << QColor(0xc6, 0x28, 0x28);
+    }
+    void dragTarget()
+    {
+        QFETCH(QString, clash);
+        QFETCH(QColor, edge);
+        QImage image(400, 120, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter p(&image);
+            BookingChartMarks::paintTarget(p, {QRect(10, 10, 100, 20), QRect(10, 40, 100, 20)}, clash,
+                                           QBrush(Qt::yellow));
+        }
+        int edges = 0;
+        int labelTop = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                if (pixel == edge)
+                    ++edges;
+                if (pixel == QColor(Qt::yellow) && labelTop < 0)
+                    labelTop = y;
+            }
+        QVERIFY2(edges > 200, qPrintable(QString::number(edges)));
+        QCOMPARE(labelTop >= 0, !clash.isEmpty());
+        if (labelTop >= 0)
+            QVERIFY2(labelTop > 60, qPrintable(QString::number(labelTop)));
+    }
+
+    // The chart's texts are laid out once in a font: a new font lays them out afresh, so no name is cut to the old
+    // font's width.
+    void textsFollowTheFont()
+    {
+        const QString name = u"Visitors' pontoon, berth 12"_s;
+        QFont small = QApplication::font();
+        small.setPixelSize(10);
+        QFont large = small;
+        large.setPixelSize(24);
+        BookingChartText text;
+        text.setFont(small);
+        const double narrow = text.width(name);
+        QCOMPARE(text.elided(name, 90), QFontMetrics(small).elidedText(name, Qt::ElideRight, 90));
+        text.setFont(large);
+        QVERIFY(text.width(name) > narrow);
+        QCOMPARE(text.elided(name, 90), QFontMetrics(large).elidedText(name, Qt::ElideRight, 90));
+    }
+
     void dragging()
     {
         MainWindow main(m_install->services);
