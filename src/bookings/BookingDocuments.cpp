@@ -80,8 +80,7 @@ QString dateText(const QDateTime& when)
 // A day as a guest reads it, its weekday first in their language, the date in the office's style ("Fri 05/06/2026").
 QString dayText(const QDate& day, const DocumentWords& words)
 {
-    return day.isValid() ? words.locale().toString(day, QStringLiteral("ddd ")) + day.toString(DateTimes::dateFormat())
-                         : QString();
+    return DateTimes::weekdayDateText(day, words.locale());
 }
 
 QString dayTimeText(const QDateTime& when, const DocumentWords& words)

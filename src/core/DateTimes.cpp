@@ -113,22 +113,28 @@ QString partOrder(DateStyle style = dateStyle())
     return QStringLiteral("dMy");
 }
 
-// A weekday's name in front of a date, as a date box shows it ("Thu 31/12/2026"): its length with the blank or
-// comma after it, 0 when there is none.
+// A weekday's name in front of a date, as a date box shows it ("Thu 31/12/2026", "Do. 31/12/2026"), in the
+// interface's language or in English: its length with the blank or comma after it, 0 when there is none. A short
+// name's closing dot may be left off ("Do 31/12").
 qsizetype weekdayPrefix(const QString& text)
 {
-    const QLocale names = namesLocale();
-    for (int day = 1; day <= 7; ++day)
-        for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
-            const QString name = names.dayName(day, format);
-            if (!text.startsWith(name, Qt::CaseInsensitive))
-                continue;
-            qsizetype at = name.size();
-            while (at < text.size() && (text.at(at) == u',' || text.at(at).isSpace()))
-                ++at;
-            if (at > name.size())
-                return at;
-        }
+    // Dates start with a digit: an import reads hundreds of thousands of them through here.
+    if (text.isEmpty() || !text.at(0).isLetter())
+        return 0;
+    for (const QLocale& names : {namesLocale(), namesLocale(QStringLiteral("en"))})
+        for (int day = 1; day <= 7; ++day)
+            for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
+                QString name = names.dayName(day, format);
+                if (!text.startsWith(name, Qt::CaseInsensitive) && name.endsWith(u'.'))
+                    name.chop(1);
+                if (name.isEmpty() || !text.startsWith(name, Qt::CaseInsensitive))
+                    continue;
+                qsizetype at = name.size();
+                while (at < text.size() && (text.at(at) == u',' || text.at(at).isSpace()))
+                    ++at;
+                if (at > name.size())
+                    return at;
+            }
     return 0;
 }
 
@@ -207,14 +213,48 @@ QString weekdayDateFormat()
 
 QString weekdayDateText(const QDate& date)
 {
-    return date.isValid() ? date.toString(weekdayDateFormat()) : QString();
+    return weekdayDateText(date, namesLocale());
+}
+
+QString weekdayDateText(const QDate& date, const QLocale& names)
+{
+    // The name from the language, the date from the style: the locale's own pattern would bring its order too.
+    return date.isValid() ? names.toString(date, QStringLiteral("ddd ")) + dateText(date) : QString();
+}
+
+namespace {
+std::atomic<QLocale::Language> g_namesLanguage{QLocale::English};
+
+QLocale::Language languageOf(const QString& code)
+{
+    const QLocale::Language language = QLocale::codeToLanguage(code);
+    return language == QLocale::AnyLanguage || language == QLocale::C ? QLocale::English : language;
+}
+
+QLocale namesOf(QLocale::Language language)
+{
+    // English takes its country from the style, which decides the calendar's first weekday: Sunday where the month
+    // comes first. Another language takes its home country's.
+    if (language == QLocale::English)
+        return QLocale(QLocale::English,
+                       dateStyle() == DateStyle::MonthDayYear ? QLocale::UnitedStates : QLocale::UnitedKingdom);
+    return QLocale(language);
+}
+} // namespace
+
+void setNamesLanguage(const QString& code)
+{
+    g_namesLanguage = languageOf(code);
 }
 
 QLocale namesLocale()
 {
-    // The country only decides the calendar's first weekday: Sunday where the month comes first.
-    return QLocale(QLocale::English,
-                   dateStyle() == DateStyle::MonthDayYear ? QLocale::UnitedStates : QLocale::UnitedKingdom);
+    return namesOf(g_namesLanguage);
+}
+
+QLocale namesLocale(const QString& code)
+{
+    return namesOf(languageOf(code));
 }
 
 Result<QDate> readDate(const QString& typed, const QDate& yearOf)

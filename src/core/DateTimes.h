@@ -44,13 +44,24 @@ QString dateTimeText(const QDateTime& when);
 /// A date with its weekday, as the date boxes show it: "Thu 31/12/2026"; and the pattern they show it with.
 QString weekdayDateText(const QDate& date);
 QString weekdayDateFormat();
-/// The language day and month names are shown in (English, as the program's texts), whatever the machine's
-/// locale; for the widgets that draw names themselves (date boxes, calendars).
+/// The same with the weekday in the language of names ("Fr. 31/12/2026" for a German customer); the date itself
+/// stays in the style in use.
+QString weekdayDateText(const QDate& date, const QLocale& names);
+
+/// The language day and month names are shown in: the interface's, set when its translation is put in place
+/// (Languages::installInterface), English until then; never the machine's locale. Only the names: the order,
+/// separators and digits of a date stay the style in use.
+void setNamesLanguage(const QString& code);
+/// The names of the interface's language; for the widgets that draw names themselves (date boxes, calendars).
 QLocale namesLocale();
+/// The names of the language with this code ("de"), for what is written to a customer in theirs; English for a
+/// code that names no language.
+QLocale namesLocale(const QString& code);
 
 /// A date as a clerk types it, its day, month and year in the order of the style in use: with separators
 /// ("11/12/26", "11.12.2026", "11-12", any of / . - or a space between the parts) or as bare digits ("11122026",
-/// "111226", "1112"). A leading weekday, as a date box shows it, is passed over. A two-digit year is in this century;
+/// "111226", "1112"). A leading weekday, as a date box shows it, is passed over (its name in the interface's
+/// language or in English). A two-digit year is in this century;
 /// a date typed without its year takes yearOf's. Refused, with what was wrong and what is expected: a day that the
 /// month does not have ("31/02/2026"), a date typed in another style, or text that is no date.
 Result<QDate> readDate(const QString& typed, const QDate& yearOf);

@@ -1,5 +1,6 @@
 #include "core/DocumentLanguage.h"
 
+#include "core/DateTimes.h"
 #include "core/Languages.h"
 #include "core/MessageLog.h"
 #include "core/SqlHelpers.h"
@@ -34,7 +35,7 @@ QString DocumentWords::translate(const char* context, const char* source, const 
 
 QLocale DocumentWords::locale() const
 {
-    return m_code.isEmpty() ? QLocale() : QLocale(m_code);
+    return m_code.isEmpty() ? DateTimes::namesLocale() : DateTimes::namesLocale(m_code);
 }
 
 namespace DocumentLanguage {

@@ -1,5 +1,6 @@
 #include "core/Languages.h"
 
+#include "core/DateTimes.h"
 #include "core/InstallPaths.h"
 
 #include <QCoreApplication>
@@ -120,6 +121,7 @@ QStringList installInterface(const QString& code)
         QCoreApplication::removeTranslator(ours);
     ours = nullptr;
     installedCode() = QStringLiteral("en");
+    DateTimes::setNamesLanguage(installedCode());
     if (code == QLatin1String("en"))
         return {};
     const Result<QTranslator*> found = loaded(code);
@@ -136,6 +138,8 @@ QStringList installInterface(const QString& code)
     ours = *found;
     QCoreApplication::installTranslator(ours);
     installedCode() = code;
+    // Day and month names speak the interface's language; dates keep the office's style.
+    DateTimes::setNamesLanguage(code);
     return problems;
 }
 

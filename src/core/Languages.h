@@ -40,7 +40,8 @@ struct Choice
 Choice interfaceChoice(const QString& stored);
 
 /// Installs, for the run, the program's translation of code and Qt's own (its standard buttons and dialogs) into
-/// the application, before any window is made. English installs nothing. Returns what could not be loaded, one
+/// the application, before any window is made, and makes it the language of day and month names
+/// (DateTimes::namesLocale). English installs nothing. Returns what could not be loaded, one
 /// line each: without the program's file the interface stays English throughout (Qt's too), never half empty.
 QStringList installInterface(const QString& code);
 /// The language installInterface() put in place: "en" until it has put another.

@@ -268,7 +268,8 @@ Result<Figure> meterUse(const QSqlDatabase& db, const Request& request)
             const qint64 use = byMonth[k].value(key);
             any += use;
             figure.bars[k].values << double(use) / Meters::PerUnit;
-            row << Meters::valueText(use, DateTimes::namesLocale());
+            // Figures are written with a decimal point and thousands commas, as amounts are, in every language.
+            row << Meters::valueText(use, QLocale(QLocale::English, QLocale::UnitedKingdom));
             fileRow << Meters::valueText(use, QLocale::c());
         }
         figure.rows << row;

@@ -43,7 +43,7 @@ QStringList cells(const WaitingLine& line)
 Doc::Document document(const QList<WaitingLine>& lines, const QDateTime& printed)
 {
     // The columns' shares of the landscape page: the names and the notes get the room.
-    static const QList<double> shares{0.6, 1.6, 1.3, 1, 1, 1, 0.9, 0.9, 1.6, 1, 1.8};
+    static const QList<double> shares{0.9, 1.6, 1.3, 1, 1, 1.3, 1.45, 0.9, 1.5, 1.2, 1.6};
     const auto row = [](const QStringList& texts, const Doc::Style& style) { return Doc::row(texts, shares, style); };
     Doc::Document doc;
     doc.title = QCoreApplication::translate("WaitingListRows", "Waiting List");

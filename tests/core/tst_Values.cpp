@@ -16,6 +16,7 @@ class tst_Values : public QObject
     Q_OBJECT
     using RoundRow = std::tuple<QDateTime, bool, QDateTime>;
     using TypedDateRow = std::tuple<DateStyle, QString, QDate, QString>;
+    using NamesRow = std::tuple<QString, QString, QString, QString>;
     using ParseRow = std::tuple<QString, QString, QString>;
     using FormatRow = std::tuple<QString, qlonglong, QString>;
     using LengthsRow = std::tuple<bool, QString, int, QString>;
@@ -124,6 +125,63 @@ private slots:
         // What is not read as a date says what is expected, in the style in use.
         if (refusal.startsWith(u"is not"_s))
             QVERIFY2(read.error().contains(dateShape()), qPrintable(read.error()));
+    }
+
+    // Day and month names speak the interface's language (a customer's paper its own), while the order, separators
+    // and digits of a date stay the office's style; what a date box shows, weekday and all, reads back as its date.
+    void namesInTheLanguage_data()
+    {
+        // the code, and Thursday, December and November in that language
+        const DataRows<NamesRow> row;
+        row("English", {u"en"_s, u"Thursday"_s, u"December"_s, u"November"_s});
+        row("German", {u"de"_s, u"Donnerstag"_s, u"Dezember"_s, u"November"_s});
+        row("Dutch", {u"nl"_s, u"donderdag"_s, u"december"_s, u"november"_s});
+        row("French", {u"fr"_s, u"jeudi"_s, u"décembre"_s, u"novembre"_s});
+        row("Italian", {u"it"_s, u"giovedì"_s, u"dicembre"_s, u"novembre"_s});
+        row("Spanish", {u"es"_s, u"jueves"_s, u"diciembre"_s, u"noviembre"_s});
+        row("a code that names no language: English", {u"xx"_s, u"Thursday"_s, u"December"_s, u"November"_s});
+    }
+    void namesInTheLanguage()
+    {
+        const auto& [code, thursday, december, november] = fetchRow<NamesRow>();
+        const auto back = qScopeGuard([] {
+            setNamesLanguage(u"en"_s);
+            setDateStyle(DateStyle::DayMonthYear);
+        });
+        setNamesLanguage(code);
+        const bool english = thursday == u"Thursday"_s;
+        const QDate day(2026, 12, 10); // a Thursday
+        QCOMPARE(namesLocale().dayName(4), thursday);
+        QCOMPARE(namesLocale().toString(day, u"MMMM yyyy"_s), december + u" 2026"_s);
+        const QList<std::pair<DateStyle, QString>> styles = {{DateStyle::DayMonthYear, u"10/12/2026"_s},
+                                                             {DateStyle::MonthDayYear, u"12/10/2026"_s},
+                                                             {DateStyle::DayMonthYearDots, u"10.12.2026"_s},
+                                                             {DateStyle::YearMonthDay, u"2026-12-10"_s}};
+        for (const auto& [style, digits] : styles) {
+            setDateStyle(style);
+            const QString shown = weekdayDateText(day);
+            QVERIFY2(shown.startsWith(thursday.left(2), Qt::CaseInsensitive) && shown.endsWith(u' ' + digits),
+                     qPrintable(shown));
+            if (english)
+                QCOMPARE(shown, u"Thu "_s + digits);
+            // The calendar starts on Sunday only for English with the month first.
+            QCOMPARE(namesLocale().firstDayOfWeek(),
+                     english && style == DateStyle::MonthDayYear ? Qt::Sunday : Qt::Monday);
+            // Typed back: as shown, the short name without its dot, the long name, or English.
+            const QString shortName = shown.section(u' ', 0, 0);
+            for (const QString& typed : {shown, shortName.chopped(shortName.endsWith(u'.') ? 1 : 0) + u' ' + digits,
+                                         thursday + u", "_s + digits, u"thu "_s + digits})
+                QCOMPARE(readDate(typed, day).valueOr(QDate()), day);
+        }
+        setDateStyle(DateStyle::DayMonthYear);
+        QVERIFY(!readDate(thursday + u"x 10/12/2026"_s, day));
+        const Result<QDate> noSuchDay = readDate(u"31/11/2026"_s, day);
+        QVERIFY2(noSuchDay.error().contains(november + u" 2026"_s), qPrintable(noSuchDay.error()));
+        // A customer's paper takes its own language's names whatever the interface speaks.
+        setNamesLanguage(english ? u"de"_s : u"en"_s);
+        QCOMPARE(namesLocale(code).dayName(4), thursday);
+        QVERIFY(weekdayDateText(day, namesLocale(code)).startsWith(thursday.left(2), Qt::CaseInsensitive));
+        QVERIFY(!weekdayDateText(day).startsWith(thursday.left(2), Qt::CaseInsensitive));
     }
 
     void dbTextRoundTrip()

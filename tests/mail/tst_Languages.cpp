@@ -131,30 +131,36 @@ class tst_Languages : public InstallTest
         return data ? BookingDocuments::confirmation(*data) : Doc::Document{};
     }
 
-    using DocRow = std::tuple<QString, QString, QString, QString, QString>;
+    using DocRow = std::tuple<QString, QString, QString, QString, QString, QString>;
 
 private slots:
     void initTestCase() { m_qm = compileGerman(m_compiled.path()); }
 
     void documentsInTheCustomersLanguage_data()
     {
-        // interface, the customer's language, the office's, the title and the arrival's label expected
+        // interface, the customer's language, the office's, the title, the arrival's label and its weekday expected
         const DataRows<DocRow> row;
-        row("German customer, English desk", {u"en"_s, u"de"_s, u"en"_s, u"BUCHUNGSBESTÄTIGUNG"_s, u"Ankunft:"_s});
-        row("English customer, German desk", {u"de"_s, u"en"_s, u"de"_s, u"BOOKING CONFIRMATION"_s, u"Arrival:"_s});
-        row("none of their own: the office's", {u"en"_s, QString(), u"de"_s, u"BUCHUNGSBESTÄTIGUNG"_s, u"Ankunft:"_s});
-        row("not installed: the office's", {u"en"_s, u"it"_s, u"de"_s, u"BUCHUNGSBESTÄTIGUNG"_s, u"Ankunft:"_s});
-        row("unknown code: English", {u"de"_s, u"xx"_s, u"en"_s, u"BOOKING CONFIRMATION"_s, u"Arrival:"_s});
+        row("German customer, English desk",
+            {u"en"_s, u"de"_s, u"en"_s, u"BUCHUNGSBESTÄTIGUNG"_s, u"Ankunft:"_s, u"Fr."_s});
+        row("English customer, German desk",
+            {u"de"_s, u"en"_s, u"de"_s, u"BOOKING CONFIRMATION"_s, u"Arrival:"_s, u"Fri"_s});
+        row("none of their own: the office's",
+            {u"en"_s, QString(), u"de"_s, u"BUCHUNGSBESTÄTIGUNG"_s, u"Ankunft:"_s, u"Fr."_s});
+        row("not installed: the office's",
+            {u"en"_s, u"it"_s, u"de"_s, u"BUCHUNGSBESTÄTIGUNG"_s, u"Ankunft:"_s, u"Fr."_s});
+        row("unknown code: English", {u"de"_s, u"xx"_s, u"en"_s, u"BOOKING CONFIRMATION"_s, u"Arrival:"_s, u"Fri"_s});
         row("the office's not installed: English",
-            {u"de"_s, QString(), u"fr"_s, u"BOOKING CONFIRMATION"_s, u"Arrival:"_s});
+            {u"de"_s, QString(), u"fr"_s, u"BOOKING CONFIRMATION"_s, u"Arrival:"_s, u"Fri"_s});
     }
     void documentsInTheCustomersLanguage()
     {
-        const auto& [desk, customer, office, title, arrival] = fetchRow<DocRow>();
+        const auto& [desk, customer, office, title, arrival, weekday] = fetchRow<DocRow>();
         QTranslator interface;
+        const auto names = qScopeGuard([] { DateTimes::setNamesLanguage(u"en"_s); });
         if (desk == u"de") {
             QVERIFY(interface.load(Languages::fileOf(u"de"_s)));
             QCoreApplication::installTranslator(&interface);
+            DateTimes::setNamesLanguage(desk);
         }
         QVERIFY(exec(u"UPDATE Customer SET Language = ? WHERE ID = 1"_s,
                      {customer.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(customer)}));
@@ -163,8 +169,9 @@ private slots:
         QCoreApplication::removeTranslator(&interface);
         QCOMPARE(doc.title, title);
         QVERIFY2(textsOf(doc).contains(arrival), qPrintable(textsOf(doc).join(u" | "_s)));
-        // Dates keep the office's one style in every language.
-        QVERIFY(textsOf(doc).join(u' ').contains(DateTimes::dateText(QDate(2026, 6, 5))));
+        // Dates keep the office's one style in every language; the weekday is the customer's, not the desk's.
+        const QString arrives = DateTimes::dateTimeText(DateTimes::wallTime(QDate(2026, 6, 5), QTime(14, 0)));
+        QVERIFY2(textsOf(doc).contains(weekday + u' ' + arrives), qPrintable(textsOf(doc).join(u" | "_s)));
     }
 
     // A meter charge on the invoice is worded in the customer's language, not the desk's, from the breakdown kept.

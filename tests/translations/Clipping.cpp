@@ -1,18 +1,27 @@
 #include "Clipping.h"
 
+#include "core/Languages.h"
+#include "core/ui/DocumentRenderer.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QBuffer>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPdfWriter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QToolButton>
 
 namespace Clipping {
@@ -172,6 +181,64 @@ QStringList clippedTexts(const QWidget* window)
             faults << fault;
     }
     return faults;
+}
+
+namespace {
+// The lines of a box wider than the box when it is wrapped between words only: each holds a word the renderer
+// would break inside.
+QStringList boxFaults(const DocumentRenderer::TextBox& box, QPaintDevice& device)
+{
+    QTextLayout layout(box.text, box.font, &device);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    const double point = device.logicalDpiY() / 72.0;
+    QStringList faults;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(box.width);
+        if (line.naturalTextWidth() <= box.width + point / 2)
+            continue;
+        // One arg() for all: a text holding "%1" must not take the widths.
+        faults << QStringLiteral("%1 \"%2\" needs %3 pt, has %4")
+                      .arg(box.part, box.text.mid(line.textStart(), line.textLength()).trimmed(),
+                           QString::number(line.naturalTextWidth() / point, 'f', 1),
+                           QString::number(box.width / point, 'f', 1));
+    }
+    layout.endLayout();
+    return faults;
+}
+} // namespace
+
+QStringList clippedTexts(const Doc::Document& document)
+{
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&bytes);
+    writer.setPageSize(document.pageSize);
+    QStringList faults;
+    for (const DocumentRenderer::TextBox& box : DocumentRenderer::textBoxes(document, writer))
+        faults << boxFaults(box, writer);
+    static const QRegularExpression placeholder(QStringLiteral("%(L?[0-9]|n)"));
+    for (const QStringList& page : DocumentRenderer::paginate(document, writer))
+        for (const QString& text : page)
+            if (text.contains(placeholder))
+                faults << QStringLiteral("placeholder left in \"%1\"").arg(text);
+    for (QString& fault : faults)
+        fault.prepend(document.title + QStringLiteral(": "));
+    return faults;
+}
+
+bool placeTranslation(const QString& code)
+{
+    if (code == QLatin1String("en"))
+        return true;
+    const QString folder = qEnvironmentVariableIsSet("ZEM_QM_FOLDER") ? qEnvironmentVariable("ZEM_QM_FOLDER")
+                                                                      : QStringLiteral(ZEM_QM_FOLDER);
+    const QString target = Languages::fileOf(code);
+    QFile::remove(target);
+    return QDir().mkpath(Languages::folder()) &&
+           QFile::copy(folder + QStringLiteral("/zemharbour_") + code + QStringLiteral(".qm"), target);
 }
 
 } // namespace Clipping

@@ -113,8 +113,8 @@ private slots:
             QVERIFY2(logged().contains(u"language: "_s), qPrintable(logged()));
     }
 
-    // The interface's language is words only: dates, amounts, the decimal point and the currency symbol stay the
-    // office's (Regional Settings), not the translation's country's.
+    // The interface's language is words and day and month names only: dates, amounts, the decimal point and the
+    // currency symbol stay the office's (Regional Settings), not the translation's country's.
     void officeStyleUnderAnotherLanguage()
     {
         QVERIFY(QDir().mkpath(Languages::folder()));
@@ -126,15 +126,20 @@ private slots:
         values.apply();
         const QDate day(2026, 12, 31);
         const Money amount = Money::fromPence(123456);
-        const QString before = DateTimes::dateText(day) + u' ' + amount.formatGrouped() + u' ' +
-                               QLocale().decimalPoint() + u' ' + DateTimes::namesLocale().dayName(4);
+        const QString before =
+            DateTimes::dateText(day) + u' ' + amount.formatGrouped() + u' ' + QLocale().decimalPoint();
         Registry::setRegistryValue(Settings::Language, u"es"_s);
         QCOMPARE(Startup::installLanguage(), u"es"_s);
         RegionalSettings::load().apply();
-        const QString after = DateTimes::dateText(day) + u' ' + amount.formatGrouped() + u' ' +
-                              QLocale().decimalPoint() + u' ' + DateTimes::namesLocale().dayName(4);
+        const QString after =
+            DateTimes::dateText(day) + u' ' + amount.formatGrouped() + u' ' + QLocale().decimalPoint();
         QCOMPARE(after, before);
         QVERIFY2(after.startsWith(u"12/31/2026 £1,234.56"_s), qPrintable(after));
+        QCOMPARE(DateTimes::namesLocale().dayName(4), u"jueves"_s);
+        QCOMPARE(DateTimes::weekdayDateText(day).section(u' ', 1), u"12/31/2026"_s);
+        // Back in English, the names are too.
+        Languages::installInterface(u"en"_s);
+        QCOMPARE(DateTimes::weekdayDateText(day), u"Thu 12/31/2026"_s);
     }
 
     // Each language listed by its own name; the note shows while the choice is not the running language; OK keeps

@@ -5,8 +5,6 @@
 #include "core/ui/Mnemonics.h"
 #include "shell/MainWindow.h"
 
-#include <QFile>
-
 // Every window in every language at 1280×800, as the start-up puts the language in place: no text wider than its
 // control, and no Alt letter used twice in a window. English runs too, so a fault the translation did not make
 // is told apart (and is a fault all the same). ZEM_QM_FOLDER names another folder of compiled translations.
@@ -32,11 +30,7 @@ private slots:
     {
         QFETCH(QString, code);
         if (code != u"en"_s) {
-            const QString folder = qEnvironmentVariableIsSet("ZEM_QM_FOLDER") ? qEnvironmentVariable("ZEM_QM_FOLDER")
-                                                                              : QStringLiteral(ZEM_QM_FOLDER);
-            QVERIFY(QDir().mkpath(Languages::folder()));
-            QVERIFY2(QFile::copy(folder + u"/zemharbour_"_s + code + u".qm"_s, Languages::fileOf(code)),
-                     qPrintable(folder));
+            QVERIFY(Clipping::placeTranslation(code));
             const QStringList problems = Languages::installInterface(code);
             QCOMPARE(Languages::interfaceLanguage(), code);
             Q_UNUSED(problems) // Qt's own file may be missing: its buttons then stay English, which fits.

@@ -17,6 +17,15 @@ bool isDatePart(QChar c)
 {
     return c.isDigit() || c == u'/' || c == u'.' || c == u'-' || c == u' ';
 }
+
+// The typed text's length from its first digit: a weekday the box showed ("ven. " in French) is not typing.
+qsizetype datePartLength(const QString& typed)
+{
+    qsizetype first = 0;
+    while (first < typed.size() && !typed.at(first).isDigit())
+        ++first;
+    return typed.size() - first;
+}
 } // namespace
 
 DateBox::DateBox(QWidget* parent) : QDateEdit(parent)
@@ -106,7 +115,7 @@ void DateBox::keyPressEvent(QKeyEvent* event)
     if (plain && text.size() == 1 && text.at(0).isPrint()) {
         if (!isDatePart(text.at(0)))
             showHint(DateTimes::typedDateHint());
-        else if ((m_typing ? m_typed.size() : 0) >= MostTypedCharacters)
+        else if (m_typing && datePartLength(m_typed) >= MostTypedCharacters)
             showHint(DateTimes::typedDateHint());
         else
             type((m_typing ? m_typed : QString()) + text);

@@ -381,6 +381,30 @@ QList<QStringList> paginate(const Doc::Document& document, QPagedPaintDevice& de
     return result;
 }
 
+QList<TextBox> textBoxes(const Doc::Document& document, QPagedPaintDevice& device)
+{
+    const Pages pages = layOutPages(document, device);
+    QList<TextBox> boxes;
+    const auto add = [&boxes](const LayoutPtr& layout, const QString& part) {
+        if (layout && layout->lineCount() > 0)
+            boxes << TextBox{layout->text(), layout->font(), layout->lineAt(0).width(), part};
+    };
+    const auto addAll = [&](const std::vector<Laid>& laid) {
+        for (const Laid& l : laid) {
+            const bool field = l.block.kind == Doc::Block::Kind::Field;
+            add(l.label, QStringLiteral("label"));
+            add(l.main, field ? QStringLiteral("value") : QStringLiteral("text"));
+            for (size_t i = 0; i < l.cells.size(); ++i)
+                if (!l.block.cells[qsizetype(i)].fill.isValid())
+                    add(l.cells[i], QStringLiteral("cell"));
+        }
+    };
+    for (const QList<Doc::Block>* band : {&document.reportHeader, &document.pageHeader, &document.pageFooter})
+        addAll(layOutBand(*band, pages.metrics, 8888, 8888));
+    addAll(pages.body);
+    return boxes;
+}
+
 namespace {
 
 /// Paints the laid-out pages from the painter's current page on; false when the device refuses a page.

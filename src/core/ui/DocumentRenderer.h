@@ -4,6 +4,7 @@
 #include "core/ui/Document.h"
 #include "core/ui/PdfPages.h"
 
+#include <QFont>
 #include <QStringList>
 
 struct Services;
@@ -27,6 +28,20 @@ namespace DocumentRenderer {
 /// one entry per laid-out line; a field reads
 /// "label value", a row's cells are joined with a tab. Lays out without painting, for tests and page counts.
 QList<QStringList> paginate(const Doc::Document& document, QPagedPaintDevice& device);
+
+/// A text as the layout wraps it: its font, and the width of its box in device units (a field's label or value
+/// column, a row's cell less its gap, the page for a text), which lie within the page.
+struct TextBox
+{
+    QString text;
+    QFont font;
+    double width = 0;
+    QString part; // "text", "label", "value" or "cell"
+};
+/// Every text of the document's bands and body with its box, laid out on the device as render() lays it, for checks
+/// that each word fits where it stands (a word wider than its box is broken inside). A chart bar's label, cut to its
+/// bar on purpose, is left out.
+QList<TextBox> textBoxes(const Doc::Document& document, QPagedPaintDevice& device);
 
 /// Lays the document out on the device's paint area and paints every page. The number of pages, 0 on failure.
 int render(const Doc::Document& document, QPagedPaintDevice& device);

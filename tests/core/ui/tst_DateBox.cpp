@@ -1,4 +1,5 @@
 #include "common/TestSupport.h"
+#include "core/DateTimes.h"
 #include "core/ui/DateBox.h"
 #include "core/ui/FocusNextControl.h"
 
@@ -97,6 +98,36 @@ private slots:
         // The arrows still step the date.
         QTest::keyClick(m_box, Qt::Key_Up);
         QVERIFY(m_box->date() > QDate(2026, 12, 11));
+    }
+
+    // In each interface language the box shows the weekday in it, the date in the office's style, reads its own
+    // text back when a digit is mended, and its arrows still step the date.
+    void inEachLanguage_data()
+    {
+        QTest::addColumn<QString>("code");
+        for (const char* code : {"de", "nl", "fr", "it", "es"})
+            QTest::newRow(code) << QString::fromLatin1(code);
+    }
+    void inEachLanguage()
+    {
+        QFETCH(QString, code);
+        DateTimes::setNamesLanguage(code);
+        const auto back = qScopeGuard([] { DateTimes::setNamesLanguage(u"en"_s); });
+        auto* box = new DateBox(m_window);
+        m_window->layout()->addWidget(box);
+        box->setDateRange(QDate(2000, 1, 1), QDate(2099, 12, 31));
+        box->setDate(QDate(2026, 12, 4));
+        box->setFocus();
+        auto* line = box->findChild<QLineEdit*>();
+        QVERIFY2(line->text().endsWith(u" 04/12/2026"_s) && !line->text().startsWith(u"Fri"_s),
+                 qPrintable(line->text()));
+        QTest::keyClicks(box, u"\b7"_s);
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(box->date(), QDate(2027, 12, 4));
+        QVERIFY2(line->text().endsWith(u" 04/12/2027"_s), qPrintable(line->text()));
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Up);
+        QVERIFY(box->date() > QDate(2027, 12, 4));
     }
 };
 
