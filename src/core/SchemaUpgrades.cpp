@@ -276,6 +276,11 @@ QString upgradeToLanguages(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("languages"));
 }
+// Version 31 kept nothing of what a feed gave: its blocks are taken as what it gave last.
+QString upgradeToFeedEdits(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("feed edits"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -311,7 +316,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToImportSpeed},
                             {upgradeToApprovals2},
                             {upgradeToRequests},
-                            {upgradeToLanguages}};
+                            {upgradeToLanguages},
+                            {upgradeToFeedEdits}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 
