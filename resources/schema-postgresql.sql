@@ -2106,3 +2106,38 @@ BEGIN
 END $$;
 SELECT zem_grants_letter_runs();
 -- letter runs: end
+
+-- feed edits: begin
+-- What each calendar feed gave for each of its events at its last read: the event's UID and period. The reader moves
+-- or adds a feed's block only when its event changed since, so a block a clerk moved, changed or removed stays as
+-- they left it until the other site changes that event; an event gone from the feed takes its row with it. The
+-- blocks already made from feeds are taken as what their feeds last gave.
+CREATE TABLE IF NOT EXISTS FeedEvent (
+    FeedID INTEGER NOT NULL,
+    Uid TEXT NOT NULL,
+    FromDate TEXT NOT NULL,
+    ToDate TEXT NOT NULL,
+    PRIMARY KEY (FeedID, Uid)
+);
+INSERT INTO FeedEvent (FeedID, Uid, FromDate, ToDate)
+    SELECT FeedID, FeedUid, FromDate, ToDate FROM BerthBlock WHERE FeedID IS NOT NULL AND FeedUid IS NOT NULL
+    ON CONFLICT DO NOTHING;
+-- A feed removed, or taken with its berth by zem_forget_feeds, takes what it gave with it.
+CREATE OR REPLACE FUNCTION zem_forget_feed_events() RETURNS trigger LANGUAGE plpgsql AS $$
+BEGIN
+    DELETE FROM FeedEvent WHERE FeedID = OLD.ID;
+    RETURN NULL;
+END;
+$$;
+DROP TRIGGER IF EXISTS CalendarFeed_Delete_Events ON CalendarFeed;
+CREATE TRIGGER CalendarFeed_Delete_Events AFTER DELETE ON CalendarFeed FOR EACH ROW
+    EXECUTE FUNCTION zem_forget_feed_events();
+-- The gateway desk, any clerk's, records what each feed gave as it reads it.
+CREATE OR REPLACE FUNCTION zem_grants_feed_edits() RETURNS void LANGUAGE plpgsql AS $$
+BEGIN
+    IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'zem_clerk') THEN
+        GRANT SELECT, INSERT, UPDATE, DELETE ON FeedEvent TO zem_clerk;
+    END IF;
+END $$;
+SELECT zem_grants_feed_edits();
+-- feed edits: end

@@ -1387,4 +1387,24 @@ ALTER TABLE ContractLetter ADD COLUMN Title TEXT;
 CREATE INDEX IF NOT EXISTS IX_ContractLetter_Run ON ContractLetter (RunID) WHERE RunID IS NOT NULL;
 -- letter runs: end
 
-PRAGMA user_version = 32;
+-- feed edits: begin
+-- What each calendar feed gave for each of its events at its last read: the event's UID and period. The reader moves
+-- or adds a feed's block only when its event changed since, so a block a clerk moved, changed or removed stays as
+-- they left it until the other site changes that event; an event gone from the feed takes its row with it. The
+-- blocks already made from feeds are taken as what their feeds last gave.
+CREATE TABLE IF NOT EXISTS FeedEvent (
+    FeedID INTEGER NOT NULL,
+    Uid TEXT NOT NULL,
+    FromDate TEXT NOT NULL,
+    ToDate TEXT NOT NULL,
+    PRIMARY KEY (FeedID, Uid)
+) WITHOUT ROWID;
+INSERT OR IGNORE INTO FeedEvent (FeedID, Uid, FromDate, ToDate)
+    SELECT FeedID, FeedUid, FromDate, ToDate FROM BerthBlock WHERE FeedID IS NOT NULL AND FeedUid IS NOT NULL;
+CREATE TRIGGER IF NOT EXISTS CalendarFeed_Delete_Events AFTER DELETE ON CalendarFeed
+BEGIN
+    DELETE FROM FeedEvent WHERE FeedID = OLD.ID;
+END;
+-- feed edits: end
+
+PRAGMA user_version = 33;

@@ -10,7 +10,8 @@
 namespace BerthAvailability {
 
 /// The berths held by bookings that overlap [from, to): a booking overlaps when it starts before `to` and ends
-/// after `from` (back-to-back stays do not clash). The booking excludeBookingId never counts.
+/// after `from` (back-to-back stays do not clash). The booking excludeBookingId never counts (a block's ID negated:
+/// that block never counts).
 Result<QSet<int>> busyBerths(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to, int excludeBookingId);
 
 /// A stretch of time a booking holds a berth for, in the period index's minutes.

@@ -123,7 +123,12 @@ void BookingBerthsPage::addNewBoat()
     BoatDialog dialog(m_services, m_newBoat.value_or(BoatRecord()), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_newBoat = dialog.saved();
+    offerNewBoat(dialog.saved());
+}
+
+void BookingBerthsPage::offerNewBoat(const BoatRecord& boat)
+{
+    m_newBoat = boat;
     listBoats();
     cboBoat->setCurrentIndex(cboBoat->findData(NewBoatId)); // lists the berths again for it
 }

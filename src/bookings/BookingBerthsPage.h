@@ -29,13 +29,15 @@ public:
     void loadBoats();
     /// Asks for a new caller's boat (name, kind and sizes, not saved yet) and chooses it.
     void addNewBoat();
+    /// Lists boat as the new caller's boat (saved with the booking) and chooses it.
+    void offerNewBoat(const BoatRecord& boat);
     /// Chooses boat id; "(no boat)" when it is not listed.
     void chooseBoat(int id);
     /// The boat chosen: a known one, the new caller's (ID 0, no customer yet), or none.
     std::optional<BoatRecord> chosenBoat() const;
 
-    /// Reads the berths free from from to to (booking bookingId's own count as free) and lists them with the
-    /// berths of keepMarked marked; a failed read says so above the empty grid.
+    /// Reads the berths free from from to to (booking bookingId's own count as free; a block's negated ID: that
+    /// block's) and lists them with the berths of keepMarked marked; a failed read says so above the empty grid.
     void fill(const QDateTime& from, const QDateTime& to, int bookingId, const QList<int>& keepMarked);
     /// Writes the boat (a known one's ID, or a new caller's, saved for the customer with the booking) and the marked
     /// berths into booking.

@@ -192,7 +192,7 @@ void BookingChargesPage::prepare(bool countsShown, const QDate& today, bool prop
     txtNoKids->setText(QString::number(counts.kids));
     for (QWidget* w : std::initializer_list<QWidget*>{lblNoAdultsEdit, lblNoKidsEdit, txtNoAdults, txtNoKids})
         w->setVisible(countsShown);
-    customer->load();
+    customer->offerNew(std::nullopt); // every customer listed, no new caller
     payment->prepare();
     // Terms that cannot be read propose nothing; the clerk may still type a deposit.
     const auto terms = PaymentTerms::load(m_services.db());
@@ -365,6 +365,7 @@ bool BookingChargesPage::check(const std::optional<BoatRecord>& boat)
 void BookingChargesPage::fill(BookingRecord& b) const
 {
     b.customerId = customer->chosenId();
+    b.newCustomer = customer->chosenNew();
     b.noAdults = static_cast<int>(InputChecks::readWholeNumber(txtNoAdults->text()).value_or(0));
     b.noKids = static_cast<int>(InputChecks::readWholeNumber(txtNoKids->text()).value_or(0));
     const BookingCharges::Amounts saved = toSave();

@@ -69,7 +69,9 @@ void BookingConfirmationPage::show(const BookingRecord& booking, const std::opti
     details->lblNoKids->setVisible(counts.numbersShown);
     details->lblAdults->setVisible(counts.wordsShown);
     details->lblKids->setVisible(counts.wordsShown);
-    if (const auto customer = CustomerStore::load(m_services.db(), booking.customerId)) {
+    // A new caller is shown as they will be added with the booking.
+    if (const auto customer = booking.newCustomer ? Result<CustomerRecord>(*booking.newCustomer)
+                                                  : CustomerStore::load(m_services.db(), booking.customerId)) {
         details->lblName->setText(BookingRules::customerLine(*customer));
         details->lblAddress->setText(
             QStringList{customer->street, customer->area, customer->town, customer->postCode}.join(

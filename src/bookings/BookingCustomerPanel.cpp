@@ -33,7 +33,23 @@ void BookingCustomerPanel::load()
     const auto customers = BookingStore::customerChoices(m_services.db());
     if (!customers)
         MessageLog::logError(QStringLiteral("frmBooking.LoadCustomers: %1").arg(customers.error()));
-    cboCustomer->setChoices(PickerChoices::customers(customers.valueOr({})));
+    QList<PickerChoices::Choice> fixed;
+    if (m_new)
+        fixed.append({BookingRecord::NewCustomerId, tr("%1 (new)").arg(m_new->name)});
+    cboCustomer->setChoices(PickerChoices::customers(customers.valueOr({})), fixed);
+}
+
+void BookingCustomerPanel::offerNew(const std::optional<CustomerRecord>& caller)
+{
+    m_new = caller;
+    load();
+    if (m_new)
+        select(BookingRecord::NewCustomerId);
+}
+
+std::optional<CustomerRecord> BookingCustomerPanel::chosenNew() const
+{
+    return chosenId() == BookingRecord::NewCustomerId ? m_new : std::nullopt;
 }
 
 void BookingCustomerPanel::select(int id)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "people/Boats.h"
+#include "people/PeopleRecords.h"
 
 #include <QObject>
 #include <optional>
@@ -21,8 +22,14 @@ public:
 
     /// Puts the caption, the picker and New... into row of grid, over its four columns.
     void placeIn(QGridLayout* grid, int row);
-    /// Lists every customer, none chosen; a failed read leaves the list empty and goes to the diagnostic log.
+    /// Lists every customer, none chosen, and the new caller offered; a failed read leaves the list empty and goes to
+    /// the diagnostic log.
     void load();
+    /// Lists a caller not known yet as "Name (new)" and chooses them: added when the booking is saved. Nothing: no
+    /// new caller listed.
+    void offerNew(const std::optional<CustomerRecord>& caller);
+    /// The new caller, when they are the one chosen.
+    std::optional<CustomerRecord> chosenNew() const;
     /// Chooses customer id; none when it is not listed.
     void select(int id);
     /// The customer chosen; 0 for none.
@@ -38,4 +45,5 @@ private:
     void add();
 
     Services& m_services;
+    std::optional<CustomerRecord> m_new; // a caller not known yet, offered by what the booking started from
 };

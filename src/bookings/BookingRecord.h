@@ -3,6 +3,7 @@
 #include "bookings/PaymentTerms.h"
 #include "core/Money.h"
 #include "people/Boats.h"
+#include "people/PeopleRecords.h"
 #include "rates/Pricing.h"
 
 #include <QDateTime>
@@ -26,9 +27,13 @@ struct AvailableBerth
 /// One booking as the wizard builds it and the store saves it.
 struct BookingRecord
 {
+    /// customerId of a caller not known yet (newCustomer): added when the booking is saved, by whoever saves it.
+    static constexpr int NewCustomerId = -1;
+
     int id = 0; // 0 until saved
     int customerId = 0;
-    std::optional<int> boatId; // the boat or vehicle booked in; nothing: no boat
+    std::optional<CustomerRecord> newCustomer; // the caller not known yet, when customerId is NewCustomerId
+    std::optional<int> boatId;                 // the boat or vehicle booked in; nothing: no boat
     // A new caller's boat, given before the customer was known: added for the customer when the booking is saved.
     std::optional<BoatRecord> newBoat;
     QDateTime fromDate;

@@ -128,13 +128,19 @@ bool BookingWizard::startFrom(IWindowHost& host, Services& services, const Booki
     BookingWizard* wizard = display(host, services, RecordMode::Add, 0);
     wizard->m_dates->dtpFromDate->setDate(request.from);
     wizard->m_dates->dtpToDate->setDate(request.to.isValid() ? request.to : request.from.addDays(1));
-    if (request.boatId)
+    if (request.newBoat)
+        wizard->m_berthList->offerNewBoat(*request.newBoat);
+    else if (request.boatId)
         wizard->m_berthList->chooseBoat(*request.boatId);
-    wizard->m_charges->customer->select(request.customerId);
+    if (request.newCustomer)
+        wizard->m_charges->customer->offerNew(request.newCustomer);
+    else
+        wizard->m_charges->customer->select(request.customerId);
+    wizard->m_heldBlock = request.heldBlockId;
     wizard->m_marking = request.berthIds; // marked on the berths page where still free
     wizard->leaveDates();
     wizard->m_marking.clear(); // a new booking keeps no marks when its dates change
-    wizard->m_saved = request.saved;
+    wizard->m_save = request.save;
     return true;
 }
 
@@ -146,7 +152,8 @@ void BookingWizard::prepare(RecordMode mode, int bookingId)
     m_fromDate = m_toDate = {};
     m_stored = {};
     m_marking.clear();
-    m_saved = {};
+    m_save = {};
+    m_heldBlock = 0;
     for (QLineEdit* box : findChildren<QLineEdit*>())
         box->clear();
     m_txtNotes->clear();
@@ -262,7 +269,7 @@ void BookingWizard::leaveDates()
     m_toDate = m_dates->departure();
     if (!m_dates->check())
         return;
-    m_berthList->fill(m_fromDate, m_toDate, m_bookingId, m_marking);
+    m_berthList->fill(m_fromDate, m_toDate, ownHolding(), m_marking);
     goTo(1);
 }
 
@@ -296,6 +303,12 @@ BookingRecord BookingWizard::typed() const
     return b;
 }
 
+int BookingWizard::ownHolding() const
+{
+    // A block's entries in the period index carry its ID negated where a booking's carry the booking's.
+    return m_bookingId != 0 ? m_bookingId : -m_heldBlock;
+}
+
 bool BookingWizard::overtaken(BookingStore::Overtaken what, const BookingRecord& booking, const QString& error)
 {
     using Overtaken = BookingStore::Overtaken;
@@ -310,7 +323,7 @@ bool BookingWizard::overtaken(BookingStore::Overtaken what, const BookingRecord&
                              title(), MsgIcon::Exclamation, MsgButtons::Ok);
     switch (what) {
     case Overtaken::BerthsTaken: // booked meanwhile: back to the berths, marks kept
-        m_berthList->fill(m_fromDate, m_toDate, m_bookingId, booking.berthIds);
+        m_berthList->fill(m_fromDate, m_toDate, ownHolding(), booking.berthIds);
         goTo(1);
         break;
     case Overtaken::CustomerGone: // back to the customers, read afresh
@@ -333,7 +346,8 @@ void BookingWizard::confirm()
 {
     const BookingRecord booking = typed();
     BookingStore::Overtaken what = BookingStore::Overtaken::Nothing;
-    const auto saved = BookingStore::saveBooking(m_services.db(), booking, &what);
+    const auto saved =
+        m_save ? m_save(m_services.db(), booking, &what) : BookingStore::saveBooking(m_services.db(), booking, &what);
     if (!saved) {
         // Out of range (refused) or a failed statement; either way nothing was written.
         if (!overtaken(what, booking, saved.error()))
@@ -362,10 +376,7 @@ void BookingWizard::confirm()
     const bool confirmation = m_confirmation->chkShowConfirmation->isChecked();
     const bool mailIt =
         m_confirmation->chkSendConfirmation->isEnabled() && m_confirmation->chkSendConfirmation->isChecked();
-    const auto startedFrom = std::exchange(m_saved, {});
     closeWizard(released);
-    if (startedFrom)
-        startedFrom(savedId);
     if (mailIt)
         BookingMailMenu::queueConfirmation(services, savedId, host ? host->dialogParent() : nullptr);
     if (confirmation)

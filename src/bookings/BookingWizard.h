@@ -21,8 +21,12 @@ class QPlainTextEdit;
 class QPushButton;
 class QStackedWidget;
 
-/// What a new booking starts from when it comes from elsewhere (a waiting-list entry): the period (no
-/// departure: the day after arrival), the customer, the boat and the berths to mark.
+/// Saves a new booking in place of BookingStore::saveBooking, in one transaction with what it was started from.
+using BookingSave = std::function<Result<BookingStore::SavedBooking>(const QSqlDatabase&, const BookingRecord&,
+                                                                     BookingStore::Overtaken*)>;
+
+/// What a new booking starts from when it comes from elsewhere (a waiting-list entry, a booking request): the period
+/// (no departure: the day after arrival), the customer, the boat and the berths to mark.
 struct BookingRequest
 {
     QDate from;
@@ -30,7 +34,10 @@ struct BookingRequest
     int customerId = 0;
     std::optional<int> boatId;
     QList<int> berthIds;
-    std::function<void(int)> saved; // told the booking's ID once the booking started from this is saved
+    BookingSave save{};  // empty: the plain save; needed for a new caller, whom it adds
+    int heldBlockId = 0; // a block keeping berthIds for this booking: they are listed as free, and save lifts it
+    std::optional<CustomerRecord> newCustomer{}; // a caller not known yet, listed as new, added by save
+    std::optional<BoatRecord> newBoat{};         // a boat not known yet, added with the booking for its customer
 };
 
 /// The booking wizard: the one place where a booking is made or changed, in four pages (dates, berths, customer and
@@ -78,6 +85,8 @@ private:
     void leaveCharges();
     void confirm();
     bool overtaken(BookingStore::Overtaken what, const BookingRecord& booking, const QString& error);
+    /// What the berths page counts as this booking's own: the booking changed, or the block held for a new one.
+    int ownHolding() const;
     void loadBooking();
     /// Closes without asking; released: the frame is told of the berths and period the booking held as stored.
     void closeWizard(bool released);
@@ -94,10 +103,11 @@ private:
     int m_step = 0;
     QDateTime m_fromDate;
     QDateTime m_toDate;
-    QList<int> m_marking;             // the berths marked when the berths page is next filled
-    std::function<void(int)> m_saved; // the request this booking was started from, told when it is saved
-    QStringList m_prepared;           // the inputs as Prepare left them
-    bool m_closing = false;           // saved or cancelled: close without asking
+    QList<int> m_marking;   // the berths marked when the berths page is next filled
+    BookingSave m_save;     // the save of what this booking was started from; empty: the plain save
+    int m_heldBlock = 0;    // a block keeping berths for this booking, which may book them
+    QStringList m_prepared; // the inputs as Prepare left them
+    bool m_closing = false; // saved or cancelled: close without asking
 
     QStackedWidget* m_pages;
     QList<QLabel*> m_lblStep;

@@ -39,11 +39,14 @@ struct Outcome
     int added = 0;
     int moved = 0;
     int released = 0;
+    int leftAsChanged = 0;     // events the feed gave as before whose block a clerk changed or removed: left so
     QList<Conflict> conflicts; // new or moved blocks that lie over a booking
 };
 
-/// Makes the blocks of feedId on berthId be events, in one transaction: an event seen before keeps its block (moved
-/// when its period changed), a new one adds a block showing reason, and a block whose event is gone is released.
+/// Makes the blocks of feedId on berthId be events, in one transaction: a new event adds a block showing reason, an
+/// event whose period changed since the last read moves its block (back to berthId, or anew when it was removed), and
+/// a block whose event is gone is released. An event the feed gives as before leaves its block as it is: a clerk's
+/// change or removal stands until the event itself changes. What the feed gave is kept (the FeedEvent table).
 Result<Outcome> apply(const QSqlDatabase& db, int feedId, int berthId, const QList<Event>& events,
                       const QString& reason);
 

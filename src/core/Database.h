@@ -13,7 +13,7 @@ enum class Engine;
 namespace Database {
 
 /// The schema version this program writes and understands; older files are upgraded on opening.
-inline constexpr int CurrentSchemaVersion = 32;
+inline constexpr int CurrentSchemaVersion = 33;
 
 /// The name of the one shared connection (opened by start-up, closed and reopened around maintenance).
 QString sharedConnectionName();

@@ -282,6 +282,11 @@ QString upgradeToLetterRuns(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("letter runs"));
 }
+// Version 32 kept nothing of what a feed gave: its blocks are taken as what it gave last.
+QString upgradeToFeedEdits(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("feed edits"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -318,7 +323,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToApprovals2},
                             {upgradeToRequests},
                             {upgradeToLanguages},
-                            {upgradeToLetterRuns}};
+                            {upgradeToLetterRuns},
+                            {upgradeToFeedEdits}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

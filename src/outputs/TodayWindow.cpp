@@ -11,6 +11,8 @@
 #include "mail/MailSettings.h"
 #include "outputs/FigureChart.h"
 #include "outputs/HarbourFigures.h"
+#include "requests/RequestStore.h"
+#include "requests/RequestsWindow.h"
 
 #include <QApplication>
 #include <QChart>
@@ -101,7 +103,7 @@ void fill(QTreeWidget* list, const QList<BookingFigures::Line>& lines, bool byDe
 
 TodayWindow::TodayWindow(IWindowHost& host, Services& services, QWidget* parent)
     : ChildWindow(parent), m_host(host), m_services(services), m_lblToday(new QLabel(this)),
-      m_lstArrivals(list(QStringLiteral("lstArrivals"), tr("Arrives"), this)),
+      m_lblRequests(new QLabel(this)), m_lstArrivals(list(QStringLiteral("lstArrivals"), tr("Arrives"), this)),
       m_lstDepartures(list(QStringLiteral("lstDepartures"), tr("Leaves"), this)),
       m_lstInHarbour(list(QStringLiteral("lstInHarbour"), tr("Leaves"), this)),
       m_lstOwing(list(QStringLiteral("lstOwing"), tr("Arrives"), this)), m_chtOccupancy(new QChartView(this)),
@@ -116,6 +118,13 @@ TodayWindow::TodayWindow(IWindowHost& host, Services& services, QWidget* parent)
     heading.setPointSizeF(heading.pointSizeF() * 1.3);
     heading.setBold(true);
     m_lblToday->setFont(heading);
+    m_lblRequests->setObjectName(QStringLiteral("lblRequests"));
+    auto* cmdRequests = new QPushButton(tr("Re&quests..."), this);
+    cmdRequests->setObjectName(QStringLiteral("cmdRequests"));
+    connect(cmdRequests, &QPushButton::clicked, this, [this] {
+        RequestsWindow::display(m_host, m_services);
+        refresh(false);
+    });
     m_chtOccupancy->setObjectName(QStringLiteral("chtOccupancy"));
     m_chtOccupancy->setRenderHint(QPainter::Antialiasing);
     m_chtOccupancy->setMinimumHeight(220);
@@ -169,8 +178,13 @@ TodayWindow::TodayWindow(IWindowHost& host, Services& services, QWidget* parent)
     buttons->addSpacing(12);
     buttons->addWidget(cmdRefresh);
     buttons->addWidget(cmdClose);
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_lblToday);
+    top->addStretch(1);
+    top->addWidget(m_lblRequests);
+    top->addWidget(cmdRequests);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_lblToday);
+    layout->addLayout(top);
     layout->addLayout(grid, 3);
     layout->addWidget(m_chtOccupancy, 2);
     layout->addLayout(buttons);
@@ -230,6 +244,7 @@ void TodayWindow::refresh(bool withChart)
     fill(m_lstDepartures, today->departures, true, false);
     fill(m_lstInHarbour, today->inHarbour, true, true);
     fill(m_lstOwing, today->owingSoon, false, true, now.date());
+    showRequests(now);
     if (withChart) {
         QChart* old = m_chtOccupancy->chart();
         m_chtOccupancy->setChart(FigureChart::chart(*chart));
@@ -240,6 +255,24 @@ void TodayWindow::refresh(bool withChart)
         m_noShowsProposed = now.date();
         QTimer::singleShot(0, this, [this] { proposeNoShows(false); });
     }
+}
+
+void TodayWindow::showRequests(const QDateTime& now)
+{
+    const auto waiting = RequestStore::waiting(m_services.db(), now);
+    if (!waiting) {
+        m_lblRequests->setText(tr("The booking requests could not be read: %1").arg(waiting.error()));
+        return;
+    }
+    QStringList parts;
+    if (waiting->unanswered > 0)
+        parts << tr("%n booking request(s) waiting for an answer", "", waiting->unanswered);
+    if (waiting->holdsEndingToday > 0)
+        parts << tr("%n hold(s) for a request ending today", "", waiting->holdsEndingToday);
+    m_lblRequests->setText(parts.isEmpty() ? tr("No booking requests waiting") : parts.join(QStringLiteral("; ")));
+    QFont font = m_lblRequests->font();
+    font.setBold(!parts.isEmpty());
+    m_lblRequests->setFont(font);
 }
 
 void TodayWindow::changeStay(QTreeWidget* list, bool arrive)

@@ -16,7 +16,8 @@ struct Services;
 /// (what falls due next, or what is overdue), and a chart of the next 14 nights. Each line opens its booking's summary;
 /// the window reads afresh whenever it comes to the front. Arrive checks in the arrival chosen, Depart checks out the
 /// departure (or the guest in the harbour) chosen; from the office's closing time the day's no-shows are proposed once,
-/// and No-shows asks for them at any time.
+/// and No-shows asks for them at any time. Above the lists: the booking requests waiting for an answer and the holds
+/// running out today, with Requests... to open the queue.
 class TodayWindow final : public ChildWindow
 {
     Q_OBJECT
@@ -36,10 +37,12 @@ private:
     /// Arrive (or Depart) on the booking chosen in list; the lists are read again after.
     void changeStay(QTreeWidget* list, bool arrive);
     void proposeNoShows(bool askedFor);
+    void showRequests(const QDateTime& now);
 
     IWindowHost& m_host;
     Services& m_services;
     QLabel* m_lblToday;
+    QLabel* m_lblRequests;
     QTreeWidget* m_lstArrivals;
     QTreeWidget* m_lstDepartures;
     QTreeWidget* m_lstInHarbour;

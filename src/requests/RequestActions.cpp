@@ -4,6 +4,7 @@
 #include "bookings/BoatFitting.h"
 #include "bookings/BookingMail.h"
 #include "core/DateTimes.h"
+#include "core/Dialect.h"
 #include "core/Languages.h"
 #include "core/Lengths.h"
 #include "core/SqlHelpers.h"
@@ -80,9 +81,6 @@ Result<QString> fitProblem(const QSqlDatabase& db, const RequestMessage::Request
 
 Result<Start> startBooking(const QSqlDatabase& db, int requestId, const QString& who, const QDateTime& now)
 {
-    Sql::Transaction tx(db, true);
-    if (!tx.started())
-        return databaseFailure(tx.error());
     const auto row = RequestStore::read(db, requestId);
     if (!row)
         return row.failure();
@@ -104,39 +102,66 @@ Result<Start> startBooking(const QSqlDatabase& db, int requestId, const QString&
             customer.language = request.language;
         customer.notes = QCoreApplication::translate("RequestActions", "From the booking request received %1.")
                              .arg(DateTimes::dateTimeText(request.received));
-        const auto added = CustomerStore::add(db, customer);
-        if (!added)
-            return added.failure();
-        start.customerId = *added;
-        start.newCustomer = true;
+        start.newCustomer = customer;
     }
     if (request.lengthCm) {
-        const auto boats = Boats::ofCustomer(db, start.customerId);
-        if (!boats)
-            return boats.failure();
-        for (const BoatRecord& boat : *boats)
-            if (boat.lengthCm == request.lengthCm && (!request.beamCm || boat.beamCm == request.beamCm))
-                start.boatId = boat.id;
+        if (start.customerId) {
+            const auto boats = Boats::ofCustomer(db, start.customerId);
+            if (!boats)
+                return boats.failure();
+            for (const BoatRecord& boat : *boats)
+                if (boat.lengthCm == request.lengthCm && (!request.beamCm || boat.beamCm == request.beamCm))
+                    start.boatId = boat.id;
+        }
         if (!start.boatId) {
             BoatRecord boat = boatOf(request);
-            boat.customerId = start.customerId;
             boat.name = QCoreApplication::translate("RequestActions", "Boat of %1")
                             .arg(request.name.isEmpty() ? request.email : request.name)
                             .left(60);
-            const auto added = Boats::add(db, boat);
-            if (!added)
-                return added.failure();
-            start.boatId = *added;
+            start.newBoat = boat;
         }
     }
     if (row->holdBerthId)
         start.berthIds << row->holdBerthId;
+    start.heldBlockId = row->holdBlockId;
+    return start;
+}
+
+Result<BookingStore::SavedBooking> saveBooking(const QSqlDatabase& db, int requestId, const BookingRecord& typed,
+                                               const QString& who, const QDateTime& now,
+                                               BookingStore::Overtaken* overtaken)
+{
+    if (overtaken)
+        *overtaken = BookingStore::Overtaken::Nothing;
+    Sql::Transaction tx(db, true);
+    if (!tx.started())
+        return databaseFailure(tx.error());
+    // The hold gives way to the booking inside this transaction: no other desk sees the berth free between.
     if (Status lifted = RequestStore::lift(db, requestId); !lifted)
         return lifted.failure();
+    BookingRecord booking = typed;
+    if (booking.customerId == BookingRecord::NewCustomerId && booking.newCustomer) {
+        const auto added = CustomerStore::add(db, *booking.newCustomer);
+        if (!added)
+            return added.failure();
+        booking.customerId = *added;
+    }
+    const auto saved = BookingStore::saveBooking(db, booking, overtaken);
+    if (!saved)
+        return saved.failure();
+    if (Status linked = RequestStore::booked(db, requestId, saved->id, who, now); !linked)
+        return linked.failure();
     QString error;
-    if (!tx.commit(&error))
-        return databaseFailure(error);
-    return start;
+    if (tx.commit(&error))
+        return *saved;
+    // A server checks at the commit that no berth is booked twice: another desk's booking committed meanwhile.
+    if (Dialect::of(db).isOverlapRefusal(tx.commitError())) {
+        if (overtaken)
+            *overtaken = BookingStore::Overtaken::BerthsTaken;
+        return conflict(QCoreApplication::translate(
+            "RequestActions", "Another desk booked one of these berths meanwhile. Nothing was saved: choose again."));
+    }
+    return databaseFailure(error);
 }
 
 Result<Outbox::Item> declineMessage(const QSqlDatabase& db, const RequestMessage::Request& request)

@@ -223,14 +223,20 @@ Result<Row> read(const QSqlDatabase& db, int id)
     return found->first();
 }
 
-Result<int> newCount(const QSqlDatabase& db)
+Result<Waiting> waiting(const QSqlDatabase& db, const QDateTime& now)
 {
+    QSqlQuery q(db);
     QString error;
-    const auto count =
-        Sql::scalar(db, QStringLiteral("SELECT COUNT(*) FROM BookingRequest WHERE State = 0"), {}, &error);
-    if (!count)
+    const QDateTime tomorrow = DateTimes::wallTime(now.date().addDays(1), QTime(0, 0));
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT (SELECT COUNT(*) FROM BookingRequest WHERE State IN (0, 3)), (SELECT "
+                                  "COUNT(*) FROM BerthBlock H JOIN BookingRequest R ON R.ID = H.RequestID WHERE "
+                                  "R.BookingID IS NULL AND H.HoldUntil < ?)"),
+                   {DateTimes::dbDateTime(tomorrow)}, &error))
         return databaseFailure(error);
-    return count->toInt();
+    if (!q.next())
+        return databaseFailure(q.lastError().text());
+    return Waiting{q.value(0).toInt(), q.value(1).toInt()};
 }
 
 Status take(const QSqlDatabase& db, int id, const QString& who, const QDateTime& now)

@@ -50,8 +50,14 @@ Result<Added> add(const QSqlDatabase& db, const RequestMessage::Request& request
 Result<QList<Row>> list(const QSqlDatabase& db, bool openOnly);
 /// One request; a Conflict when it is gone.
 Result<Row> read(const QSqlDatabase& db, int id);
-/// How many requests are new (for Today's count).
-Result<int> newCount(const QSqlDatabase& db);
+/// What Today shows of the queue.
+struct Waiting
+{
+    int unanswered = 0;       // new, or their hold ran out: no booking made and no reply sent
+    int holdsEndingToday = 0; // holds of requests not booked yet that run out before the day ends
+};
+/// The queue as it stands at now.
+Result<Waiting> waiting(const QSqlDatabase& db, const QDateTime& now);
 
 /// Takes the request for booking by who: a Conflict naming the desk when another desk took or declined it
 /// meanwhile. The same person may take a request they took before and did not book.
@@ -65,7 +71,7 @@ Status decline(const QSqlDatabase& db, int id, const QString& who, const QDateTi
 /// who as by take. Refused without dates or with a hold already; a Conflict when the berth is taken meanwhile.
 Result<int> hold(const QSqlDatabase& db, int id, int berthId, const QDateTime& until, const QString& who,
                  const QDateTime& now);
-/// Lifts the request's hold, if any (the wizard is about to book that berth).
+/// Lifts the request's hold, if any: inside the transaction that saves the booking made from it.
 Status lift(const QSqlDatabase& db, int id);
 
 /// Releases every hold that ran out by now whose request has no booking; those requests become Expired. The

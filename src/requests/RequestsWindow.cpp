@@ -203,14 +203,17 @@ bool RequestsWindow::acceptRequest()
     fill.from = chosen.request.arrive.isValid() ? chosen.request.arrive : m_services.clock.now().date();
     fill.to = chosen.request.depart;
     fill.customerId = start->customerId;
+    fill.newCustomer = start->newCustomer;
     fill.boatId = start->boatId;
+    fill.newBoat = start->newBoat;
     fill.berthIds = start->berthIds;
-    Services& services = m_services;
+    fill.heldBlockId = start->heldBlockId;
+    // The booking, the guest, their boat, the hold's end and the request's link are saved together, or none.
+    const IClock& clock = m_services.clock;
     const int requestId = chosen.id;
-    fill.saved = [&services, requestId, who](int bookingId) {
-        if (Status linked = RequestStore::booked(services.db(), requestId, bookingId, who, services.clock.now());
-            !linked)
-            services.messages.show(linked.error(), tr("Booking Requests"), MsgIcon::Exclamation, MsgButtons::Ok);
+    fill.save = [&clock, requestId, who](const QSqlDatabase& db, const BookingRecord& booking,
+                                         BookingStore::Overtaken* overtaken) {
+        return RequestActions::saveBooking(db, requestId, booking, who, clock.now(), overtaken);
     };
     accept(); // the wizard is a window of the frame: the queue makes way for it
     BookingWizard::startFrom(m_host, m_services, fill);

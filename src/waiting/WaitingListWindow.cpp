@@ -51,7 +51,11 @@ void fill(QStandardItemModel& model, const QStringList& headers, const QList<QSt
 
 BookingRequest requestFor(const WaitingEntry& entry, const QList<int>& berthIds = {})
 {
-    return {entry.from, entry.to, entry.customerId, entry.boatId, berthIds, {}};
+    return {.from = entry.from,
+            .to = entry.to,
+            .customerId = entry.customerId,
+            .boatId = entry.boatId,
+            .berthIds = berthIds};
 }
 
 // "Berths came free": the entries that can take them, in the order of the list, and a booking started from one.

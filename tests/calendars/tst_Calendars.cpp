@@ -1,5 +1,6 @@
 #include "FeedServer.h"
 #include "bookings/BerthAvailability.h"
+#include "bookings/BerthBlocks.h"
 #include "bookings/FeedBlocks.h"
 #include "bookings/HeldBerths.h"
 #include "calendars/FeedPublisher.h"
@@ -287,6 +288,83 @@ private slots:
         QVERIFY(FeedStore::remove(m_install->db(), *id));
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BerthBlock"_s), 0);
         QCOMPARE(FeedStore::list(m_install->db())->size(), 0);
+    }
+
+    void aClerksChangeStandsUntilTheEventChanges_data()
+    {
+        QTest::addColumn<QString>("change");     // what the clerk does to the first event's block
+        QTest::addColumn<QString>("feedNext");   // what the feed then gives for that event: same, moved or gone
+        QTest::addColumn<QStringList>("blocks"); // the feed's blocks after the next read
+        const QString second = u"A1 "_s + period(noon(10), noon(12));
+        const QString feedsMove = u"A1 "_s + period(noon(4), noon(6));
+        QTest::newRow("moved, the event as before")
+            << u"move"_s << u"same"_s << QStringList{u"A1 "_s + period(noon(6), noon(8)), second};
+        QTest::newRow("to another berth, the event as before")
+            << u"berth"_s << u"same"_s << QStringList{u"A2 "_s + period(noon(3), noon(5)), second};
+        QTest::newRow("removed, the event as before") << u"remove"_s << u"same"_s << QStringList{second};
+        QTest::newRow("reason only, the event as before")
+            << u"reason"_s << u"same"_s << QStringList{u"A1 "_s + period(noon(3), noon(5)), second};
+        // The other site changed the event: its block follows it again.
+        QTest::newRow("moved, then the event moves") << u"move"_s << u"moved"_s << QStringList{feedsMove, second};
+        QTest::newRow("to another berth, then the event moves")
+            << u"berth"_s << u"moved"_s << QStringList{feedsMove, second};
+        QTest::newRow("removed, then the event moves") << u"remove"_s << u"moved"_s << QStringList{feedsMove, second};
+        QTest::newRow("untouched, the event moves") << QString() << u"moved"_s << QStringList{feedsMove, second};
+        QTest::newRow("moved, then the event is gone") << u"move"_s << u"gone"_s << QStringList{second};
+        QTest::newRow("removed, then the event is gone") << u"remove"_s << u"gone"_s << QStringList{second};
+    }
+    void aClerksChangeStandsUntilTheEventChanges()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, feedNext);
+        QFETCH(QStringList, blocks);
+        const auto db = m_install->db();
+        const auto feed = FeedStore::add(db, 1, u"https://example.org/a1.ics"_s);
+        QVERIFY2(feed, qPrintable(feed.error()));
+        const QList<FeedBlocks::Event> first{{u"a@x"_s, noon(3), noon(5)}, {u"b@x"_s, noon(10), noon(12)}};
+        QCOMPARE(FeedBlocks::apply(db, *feed, 1, first, u"Market"_s)->added, 2);
+
+        const int blockId = m_install->scalarInt(u"SELECT ID FROM BerthBlock WHERE FeedUid = 'a@x'"_s);
+        const auto seen = BerthBlocks::load(db, blockId);
+        QVERIFY(seen && *seen);
+        BerthBlocks::Block mine = **seen;
+        if (change == u"move"_s) {
+            mine.from = noon(6);
+            mine.to = noon(8);
+        } else if (change == u"berth"_s) {
+            mine.berthId = 2;
+        } else if (change == u"reason"_s) {
+            mine.reason = u"Owner's friend, paid here"_s;
+        }
+        if (change == u"remove"_s)
+            QVERIFY(BerthBlocks::remove(db, **seen));
+        else if (!change.isEmpty())
+            QVERIFY(BerthBlocks::save(db, mine, {}, **seen));
+
+        QList<FeedBlocks::Event> next{first.last()};
+        if (feedNext == u"same"_s)
+            next.prepend(first.first());
+        else if (feedNext == u"moved"_s)
+            next.prepend(FeedBlocks::Event{u"a@x"_s, noon(4), noon(6)});
+        const auto applied = FeedBlocks::apply(db, *feed, 1, next, u"Market"_s);
+        QVERIFY2(applied, qPrintable(applied.error()));
+        QCOMPARE(applied->leftAsChanged, feedNext == u"same"_s && change != u"reason"_s ? 1 : 0);
+        QSqlQuery q(db);
+        QVERIFY(Sql::exec(q,
+                          u"SELECT BE.Name, K.FromDate, K.ToDate FROM BerthBlock K JOIN Berth BE ON BE.ID = "
+                          u"K.BerthID WHERE K.FeedID = ? ORDER BY K.FromDate"_s,
+                          {*feed}));
+        QStringList found;
+        while (q.next())
+            found << q.value(0).toString() + u' ' +
+                         period(DateTimes::readDateTime(q.value(1)), DateTimes::readDateTime(q.value(2)));
+        QCOMPARE(found, blocks);
+        // The same read again changes nothing, and what the feed gave is kept per event it still gives.
+        const auto again = FeedBlocks::apply(db, *feed, 1, next, u"Market"_s);
+        QCOMPARE(again->added + again->moved + again->released, 0);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM FeedEvent WHERE FeedID = ?"_s, {*feed}), int(next.size()));
+        QVERIFY(FeedStore::remove(db, *feed));
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM FeedEvent"_s), 0);
     }
 
     void transfersThatCannotEndWellAreCut_data()

@@ -313,6 +313,14 @@ inline QString dropLetterRunsSql(bool server)
            u"PageCount; ALTER TABLE ContractLetter DROP COLUMN Title; "_s;
 }
 
+/// Takes away what each feed gave at its last read: the step back from version 33.
+inline QString dropFeedEditsSql(bool server)
+{
+    return server ? u"DROP FUNCTION zem_grants_feed_edits(); DROP TRIGGER CalendarFeed_Delete_Events ON CalendarFeed; "
+                    u"DROP FUNCTION zem_forget_feed_events(); DROP TABLE FeedEvent; "_s
+                  : u"DROP TRIGGER CalendarFeed_Delete_Events; DROP TABLE FeedEvent; "_s;
+}
+
 /// Takes away the import's Filling flag and the contracts' import columns, and gives the three insert triggers
 /// that pass a filling batch by their earlier form: the step back from version 27.
 inline QString dropBulkImportSql(bool server)
@@ -397,20 +405,21 @@ inline QString dropApprovals2Sql(bool server)
 inline QString dropHistorySql(bool server)
 {
     if (server)
-        return dropLetterRunsSql(true) + dropLanguagesSql(true) + dropRequestsSql(true) + dropApprovals2Sql(true) +
-               dropImportSpeedSql(true) + dropBulkImportSql(true) + dropContractMetersSql() + dropIcalSql(true) +
-               dropBerthOrderSql(true) + dropApprovalsSql(true) + dropMetersSql(true) + dropRenewalsSql(true) +
-               dropAwaySql(true) + dropLoginsSql(true) +
+        return dropFeedEditsSql(true) + dropLetterRunsSql(true) + dropLanguagesSql(true) + dropRequestsSql(true) +
+               dropApprovals2Sql(true) + dropImportSpeedSql(true) + dropBulkImportSql(true) + dropContractMetersSql() +
+               dropIcalSql(true) + dropBerthOrderSql(true) + dropApprovalsSql(true) + dropMetersSql(true) +
+               dropRenewalsSql(true) + dropAwaySql(true) + dropLoginsSql(true) +
                u"DROP FUNCTION zem_booking_history() CASCADE; DROP FUNCTION zem_closed_guard() CASCADE; DROP FUNCTION "
                u"zem_history_row(BIGINT, TEXT, TEXT, TEXT, TEXT, TEXT);"
                u" DROP FUNCTION zem_berth_name(BIGINT); DROP FUNCTION zem_month_closed(TEXT); DROP TABLE "
                u"BookingHistory; DROP TABLE ClosedPeriod; DROP FUNCTION zem_history_append_only(); DROP FUNCTION "
                u"zem_history_by_trigger(); DROP FUNCTION "
                u"zem_actor(); DROP FUNCTION zem_desk(); "_s;
-    QString sql = dropLetterRunsSql(false) + dropLanguagesSql(false) + dropRequestsSql(false) +
-                  dropApprovals2Sql(false) + dropImportSpeedSql(false) + dropBulkImportSql(false) +
-                  dropContractMetersSql() + dropIcalSql(false) + dropBerthOrderSql(false) + dropApprovalsSql(false) +
-                  dropMetersSql(false) + dropRenewalsSql(false) + dropAwaySql(false) + dropLoginsSql(false) +
+    QString sql = dropFeedEditsSql(false) + dropLetterRunsSql(false) + dropLanguagesSql(false) +
+                  dropRequestsSql(false) + dropApprovals2Sql(false) + dropImportSpeedSql(false) +
+                  dropBulkImportSql(false) + dropContractMetersSql() + dropIcalSql(false) + dropBerthOrderSql(false) +
+                  dropApprovalsSql(false) + dropMetersSql(false) + dropRenewalsSql(false) + dropAwaySql(false) +
+                  dropLoginsSql(false) +
                   u"DROP VIEW ClosedMonth; DROP TABLE BookingHistory; DROP TABLE ClosedPeriod; "_s;
     for (const char* trigger :
          {"Booking_History_Insert", "Booking_History_Update", "Booking_History_Delete", "BookingBerth_History_Insert",

@@ -51,6 +51,7 @@ private slots:
         QTest::newRow("ContractLetterRun") << u"ID Created Desk Pdf"_s;
         QTest::newRow("ContractBerth") << u"ContractID BerthID BlockID"_s;
         QTest::newRow("CalendarFeed") << u"ID BerthID Url LastRead LastError Events"_s;
+        QTest::newRow("FeedEvent") << u"FeedID Uid FromDate ToDate"_s;
         QTest::newRow("BookingRequest") << u"ID MessageID Received Name Email Phone Arrive Depart BoatLength BoatBeam "
                                            u"BoatDraft BerthType Language Comments CheckReason Body State BookingID "
                                            u"DecidedBy DecidedAt"_s;
@@ -91,19 +92,20 @@ private slots:
         for (const QString& own : {u"schemaversion"_s, u"bookingperiod"_s, u"customertext"_s, u"approvalhold"_s})
             tables.removeAll(own);
         tables.sort();
-        QCOMPARE(tables.join(u' '),
-                 u"approval awaycredit berth berthblock berthlistversion berthmonth berthtype blockedbooking boat "
-                 u"booking bookingberth "
-                 u"bookingcharge bookinghistory bookingmonth bookingrequest calendarfeed calendarmonth closedperiod "
-                 u"company contract "
-                 u"contractaway "
-                 u"contractberth contractinstalment contractletter contractletterrun "
-                 u"contractrate contractterm creditnote customer importbatch importmapping invtemp mailtemplate "
-                 u"mailtemplatetext meter "
-                 u"metercharge meterreading metertariff metertariffband outbox "
-                 u"owner payment "
-                 u"paymentmethod rate rolepermission "
-                 u"season settings staffuser tax waitingentry"_s);
+        QCOMPARE(
+            tables.join(u' '),
+            u"approval awaycredit berth berthblock berthlistversion berthmonth berthtype blockedbooking boat "
+            u"booking bookingberth "
+            u"bookingcharge bookinghistory bookingmonth bookingrequest calendarfeed calendarmonth closedperiod "
+            u"company contract "
+            u"contractaway "
+            u"contractberth contractinstalment contractletter contractletterrun "
+            u"contractrate contractterm creditnote customer feedevent importbatch importmapping invtemp mailtemplate "
+            u"mailtemplatetext meter "
+            u"metercharge meterreading metertariff metertariffband outbox "
+            u"owner payment "
+            u"paymentmethod rate rolepermission "
+            u"season settings staffuser tax waitingentry"_s);
     }
 
     // A database of the release before seasons and taxes (on a server the first version there was) gains them on
@@ -204,8 +206,10 @@ private slots:
                  u"00"_s);
         QVERIFY(Sql::exec(*upgraded, u"INSERT INTO Berth (ID, Name) VALUES (77, 'F1')"_s));
         QVERIFY(Sql::exec(*upgraded, u"INSERT INTO CalendarFeed (BerthID, Url) VALUES (77, 'http://x/a.ics')"_s));
+        QVERIFY(Sql::exec(*upgraded, u"INSERT INTO FeedEvent (FeedID, Uid, FromDate, ToDate) SELECT ID, 'e@x', "
+                                     u"'2026-06-01 12:00:00', '2026-06-02 12:00:00' FROM CalendarFeed"_s));
         QVERIFY(Sql::exec(*upgraded, u"DELETE FROM Berth WHERE ID = 77"_s));
-        QCOMPARE(read(u"SELECT COUNT(*) FROM CalendarFeed"_s), u"0"_s);
+        QCOMPARE(read(u"SELECT COUNT(*) FROM CalendarFeed"_s) + read(u"SELECT COUNT(*) FROM FeedEvent"_s), u"00"_s);
         // No holder is away, and a holder's share of a visitor's hire starts at half.
         QCOMPARE(read(u"SELECT COUNT(*) FROM ContractAway"_s) + read(u"SELECT AwayShare FROM Company"_s), u"050"_s);
         // A meter's period is billed to a contract once, on an upgraded database too.

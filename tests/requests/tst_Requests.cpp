@@ -1,4 +1,5 @@
 #include "bookings/BerthAvailability.h"
+#include "bookings/BookingRecord.h"
 #include "common/ImapServer.h"
 #include "common/SmtpServer.h"
 #include "common/TestSupport.h"
@@ -8,6 +9,7 @@
 #include "requests/RequestReader.h"
 
 #include <QJsonObject>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -226,13 +228,16 @@ private slots:
     {
         QTest::addColumn<QString>("email");
         QTest::addColumn<bool>("newCustomer");
-        QTest::newRow("known by e-mail") << u"ann@EXAMPLE.org"_s << false;
-        QTest::newRow("new customer") << u"new@example.org"_s << true;
+        QTest::addColumn<bool>("refused"); // the wizard's save is refused: nothing is added, the hold stands
+        QTest::newRow("known by e-mail") << u"ann@EXAMPLE.org"_s << false << false;
+        QTest::newRow("new customer") << u"new@example.org"_s << true << false;
+        QTest::newRow("new customer, save refused") << u"new@example.org"_s << true << true;
     }
     void bookingStartsFromTheRequest()
     {
         QFETCH(QString, email);
         QFETCH(bool, newCustomer);
+        QFETCH(bool, refused);
         const auto db = m_install->db();
         const int id = addRequest(u"s@x"_s, dated(u"Nia Vale"_s, email, u"2026-07-03"_s, u"2026-07-10"_s) +
                                                 QStringList{u"boat_length: 9.5"_s, u"phone: 0123 456"_s});
@@ -240,18 +245,81 @@ private slots:
         QVERIFY2(held, qPrintable(held.error()));
         const auto start = RequestActions::startBooking(db, id, u"Kim@desk1"_s, now());
         QVERIFY2(start, qPrintable(start.error()));
-        QCOMPARE(start->newCustomer, newCustomer);
-        QCOMPARE(start->customerId == 1, !newCustomer);
-        QCOMPARE(m_install->text(u"SELECT Name FROM Customer WHERE ID = ?"_s, {start->customerId}),
-                 newCustomer ? u"Nia Vale"_s : u"Ann Smith"_s);
-        QVERIFY(start->boatId);
-        QCOMPARE(m_install->scalarInt(u"SELECT LengthCm FROM Boat WHERE ID = ?"_s, {*start->boatId}), 950);
-        // The hold is lifted for the wizard, which gets its berth marked.
+        QCOMPARE(start->customerId, newCustomer ? 0 : 1);
+        QCOMPARE(start->newCustomer.has_value(), newCustomer);
+        if (newCustomer)
+            QCOMPARE(start->newCustomer->telNo, u"0123 456"_s);
+        QVERIFY(start->newBoat && !start->boatId);
+        QCOMPARE(start->newBoat->lengthCm.value_or(0), 950);
         QCOMPARE(start->berthIds, QList<int>{2});
-        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BerthBlock"_s), 0);
-        // Another desk is told who has it.
+        QCOMPARE(start->heldBlockId, *held);
+        // Until the booking is saved nothing is added, and the hold keeps the berth from every other desk; the
+        // wizard alone sees it free.
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Customer"_s), 1);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Boat"_s), 0);
+        const QDateTime from = DateTimes::wallTime(QDate(2026, 7, 3), QTime(12, 0));
+        const QDateTime to = DateTimes::wallTime(QDate(2026, 7, 10), QTime(12, 0));
+        QVERIFY(BerthAvailability::busyBerths(db, from, to, 0)->contains(2));
+        const auto wizardSees = BerthAvailability::freeBerths(db, from, to, -start->heldBlockId);
+        QVERIFY(std::any_of(wizardSees->cbegin(), wizardSees->cend(), [](const auto& b) { return b.id == 2; }));
         QCOMPARE(RequestActions::startBooking(db, id, u"Lee@desk2"_s, now()).kind(), FailureKind::Conflict);
-        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Customer"_s), newCustomer ? 2 : 1);
+
+        BookingRecord booking;
+        booking.customerId = newCustomer ? BookingRecord::NewCustomerId : start->customerId;
+        booking.newCustomer = start->newCustomer;
+        booking.newBoat = start->newBoat;
+        booking.fromDate = from;
+        booking.toDate = to;
+        booking.berthIds = start->berthIds;
+        booking.berthNames = {u"A2"_s};
+        booking.noAdults = refused ? -5 : 2;
+        booking.savedAt = now();
+        const auto saved = RequestActions::saveBooking(db, id, booking, u"Kim@desk1"_s, now());
+        QCOMPARE(saved.ok(), !refused);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Customer"_s), newCustomer && !refused ? 2 : 1);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Boat"_s), refused ? 0 : 1);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BerthBlock"_s), refused ? 1 : 0);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), refused ? 0 : 1);
+        const auto row = RequestStore::read(db, id);
+        QCOMPARE(row->bookingId, refused ? 0 : saved->id);
+        if (refused)
+            return;
+        QCOMPARE(m_install->text(u"SELECT C.Name FROM Booking K JOIN Customer C ON C.ID = K.CustomerID"_s),
+                 newCustomer ? u"Nia Vale"_s : u"Ann Smith"_s);
+        QCOMPARE(m_install->scalarInt(u"SELECT B.LengthCm FROM Booking K JOIN Boat B ON B.ID = K.BoatID AND "
+                                      u"B.CustomerID = K.CustomerID"_s),
+                 950);
+        QVERIFY(BerthAvailability::busyBerths(db, from, to, 0)->contains(2)); // now by the booking
+    }
+
+    void todayCountsTheQueue()
+    {
+        const auto db = m_install->db();
+        const QDate day(2026, 6, 1);
+        m_install->clock.current = DateTimes::wallTime(day, QTime(10, 0));
+        const auto counts = [&] {
+            const auto w = RequestStore::waiting(db, now());
+            return w ? QList<int>{w->unanswered, w->holdsEndingToday} : QList<int>{-1, -1};
+        };
+        QCOMPARE(counts(), (QList<int>{0, 0}));
+        QList<int> ids;
+        for (const QString& who : {u"a@x"_s, u"b@x"_s, u"c@x"_s, u"d@x"_s})
+            ids << addRequest(who, dated(u"Ann Smith"_s, u"ann@example.org"_s, u"2026-07-03"_s, u"2026-07-10"_s));
+        QCOMPARE(counts(), (QList<int>{4, 0}));
+        QVERIFY(RequestStore::hold(db, ids[0], 1, DateTimes::wallTime(day, QTime(18, 0)), u"Kim"_s, now()));
+        QVERIFY(RequestStore::hold(db, ids[1], 2, DateTimes::wallTime(day.addDays(1), QTime(9, 0)), u"Kim"_s, now()));
+        QVERIFY(RequestStore::decline(db, ids[2], u"Kim"_s, now()));
+        QVERIFY(RequestStore::take(db, ids[3], u"Kim"_s, now())); // in a wizard: being answered
+        QCOMPARE(counts(), (QList<int>{0, 1}));
+        // The first hold runs out: that request waits for an answer again.
+        m_install->clock.current = DateTimes::wallTime(day, QTime(18, 0));
+        QCOMPARE(RequestStore::expireHolds(db, now())->size(), 1);
+        QCOMPARE(counts(), (QList<int>{1, 0}));
+        // The next morning the second hold ends that day; booked, it is no longer counted.
+        m_install->clock.current = DateTimes::wallTime(day.addDays(1), QTime(8, 0));
+        QCOMPARE(counts(), (QList<int>{1, 1}));
+        QVERIFY(RequestStore::booked(db, ids[1], 77, u"Kim"_s, now()));
+        QCOMPARE(counts(), (QList<int>{1, 0}));
     }
 
     void holdKeepsTheBerthUntilItExpires()
