@@ -1573,6 +1573,10 @@ Den vereinbarten Preis beibehalten?</translation>
         <source>%1 is not a boat of %2. Choose its owner as the customer, or no boat on the berths page.</source>
         <translation>%1 ist kein Boot von %2. Wählen Sie seinen Eigentümer als Kunden oder auf der Seite Liegeplätze kein Boot.</translation>
     </message>
+    <message>
+        <source>%1 (new)</source>
+        <translation>%1 (neu)</translation>
+    </message>
 </context>
 <context>
     <name>BookingDatesPage</name>
@@ -3801,6 +3805,10 @@ Ja nimmt die Zahlung jetzt an, Nein checkt den Gast mit offenem Betrag aus, Abbr
         <source>%1 would be held twice from %2 to %3 by contracts of this run: nothing was saved.</source>
         <translation>%1 wäre von %2 bis %3 doppelt durch Verträge dieses Laufs belegt: es wurde nichts gespeichert.</translation>
     </message>
+    <message>
+        <source>The renewal letters were not laid out.</source>
+        <translation>Die Verlängerungsschreiben wurden nicht gesetzt.</translation>
+    </message>
 </context>
 <context>
     <name>ContractDialog</name>
@@ -4093,6 +4101,18 @@ Ja nimmt die Zahlung jetzt an, Nein checkt den Gast mit offenem Betrag aus, Abbr
         <source>Contract terms:</source>
         <translation>Vertragsbedingungen:</translation>
     </message>
+    <message>
+        <source>Meters</source>
+        <translation>Zähler</translation>
+    </message>
+    <message>
+        <source>Before tax:</source>
+        <translation>Ohne Steuer:</translation>
+    </message>
+    <message>
+        <source>The renewal letter of contract %1 is no longer kept.</source>
+        <translation>Das Verlängerungsschreiben zu Vertrag %1 ist nicht mehr gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>ContractEdit</name>
@@ -4315,12 +4335,6 @@ Ja nimmt die Zahlung jetzt an, Nein checkt den Gast mit offenem Betrag aus, Abbr
     <message>
         <source>Nothing used in the period.</source>
         <translation>Im Zeitraum nichts verbraucht.</translation>
-    </message>
-    <message>
-        <source>%1 meter %2, berth %3:
-%4</source>
-        <translation>%1-Zähler %2, Liegeplatz %3:
-%4</translation>
     </message>
     <message>
         <source>Contract %1 was cancelled meanwhile.</source>
@@ -7639,6 +7653,17 @@ Die Datenbank im jetzigen Stand wird als %4 aufbewahrt und kann von dort wiederh
     </message>
 </context>
 <context>
+    <name>MeterInvoice</name>
+    <message>
+        <source>%1, berth %2</source>
+        <translation>%1, Liegeplatz %2</translation>
+    </message>
+    <message>
+        <source>By the meter</source>
+        <translation>Nach Zähler</translation>
+    </message>
+</context>
+<context>
     <name>MeterLists</name>
     <message numerus="yes">
         <source>Meters not read for more than %n day(s), on %1</source>
@@ -7974,6 +7999,10 @@ Die Datenbank im jetzigen Stand wird als %4 aufbewahrt und kann von dort wiederh
     <message>
         <source>%1 %2 at %3, %4: %5</source>
         <translation>%1 %2 zu %3, %4: %5</translation>
+    </message>
+    <message>
+        <source>Meter %1: %2 %3 on %4 to %5 %3 on %6, %7 %3 used</source>
+        <translation>Zähler %1: %2 %3 am %4 bis %5 %3 am %6, %7 %3 verbraucht</translation>
     </message>
 </context>
 <context>
@@ -9920,6 +9949,10 @@ Nein kehrt zur Liste zurück.</numerusform>
         <source>The request has no e-mail address to answer: %1</source>
         <translation>Die Anfrage hat keine E-Mail-Adresse für eine Antwort: %1</translation>
     </message>
+    <message>
+        <source>Another desk booked one of these berths meanwhile. Nothing was saved: choose again.</source>
+        <translation>Ein anderer Arbeitsplatz hat inzwischen einen dieser Liegeplätze gebucht. Nichts wurde gespeichert: bitte neu wählen.</translation>
+    </message>
 </context>
 <context>
     <name>RequestMailboxPanel</name>
@@ -10858,12 +10891,6 @@ Geben Sie Ihren Anmeldenamen und Ihre PIN oder Ihr Passwort ein.</translation>
         <source>The booking&apos;s total would pass %1.</source>
         <translation>Der Gesamtbetrag der Buchung würde %1 übersteigen.</translation>
     </message>
-    <message>
-        <source>%1, berth %2:
-%3</source>
-        <translation>%1, Liegeplatz %2:
-%3</translation>
-    </message>
 </context>
 <context>
     <name>StayReadingsDialog</name>
@@ -11223,6 +11250,32 @@ Ja: der Zähler ist über %4 hinaus übergelaufen und hat wieder bei null begonn
     <message>
         <source>Choose the guest to check out.</source>
         <translation>Wählen Sie den Gast, der ausgecheckt werden soll.</translation>
+    </message>
+    <message>
+        <source>Re&amp;quests...</source>
+        <translation>An&amp;fragen...</translation>
+    </message>
+    <message>
+        <source>The booking requests could not be read: %1</source>
+        <translation>Die Buchungsanfragen konnten nicht gelesen werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n booking request(s) waiting for an answer</source>
+        <translation>
+            <numerusform>%n Buchungsanfrage wartet auf Antwort</numerusform>
+            <numerusform>%n Buchungsanfragen warten auf Antwort</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hold(s) for a request ending today</source>
+        <translation>
+            <numerusform>%n Reservierung für eine Anfrage endet heute</numerusform>
+            <numerusform>%n Reservierungen für Anfragen enden heute</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No booking requests waiting</source>
+        <translation>Keine offenen Buchungsanfragen</translation>
     </message>
 </context>
 <context>

@@ -1573,6 +1573,10 @@ Con las tarifas de hoy para los nuevos días y amarres: total a pagar %2.
         <source>%1 is not a boat of %2. Choose its owner as the customer, or no boat on the berths page.</source>
         <translation>%1 no es un barco de %2. Elija a su propietario como cliente, o ningún barco en la página de amarres.</translation>
     </message>
+    <message>
+        <source>%1 (new)</source>
+        <translation>%1 (nuevo)</translation>
+    </message>
 </context>
 <context>
     <name>BookingDatesPage</name>
@@ -3801,6 +3805,10 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
         <source>%1 would be held twice from %2 to %3 by contracts of this run: nothing was saved.</source>
         <translation>%1 quedaría ocupado dos veces del %2 al %3 por contratos de esta tanda: no se ha guardado nada.</translation>
     </message>
+    <message>
+        <source>The renewal letters were not laid out.</source>
+        <translation>Las cartas de renovación no se han maquetado.</translation>
+    </message>
 </context>
 <context>
     <name>ContractDialog</name>
@@ -4093,6 +4101,18 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
         <source>Contract terms:</source>
         <translation>Condiciones del contrato:</translation>
     </message>
+    <message>
+        <source>Meters</source>
+        <translation>Contadores</translation>
+    </message>
+    <message>
+        <source>Before tax:</source>
+        <translation>Sin impuestos:</translation>
+    </message>
+    <message>
+        <source>The renewal letter of contract %1 is no longer kept.</source>
+        <translation>La carta de renovación del contrato %1 ya no se conserva.</translation>
+    </message>
 </context>
 <context>
     <name>ContractEdit</name>
@@ -4315,12 +4335,6 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
     <message>
         <source>Nothing used in the period.</source>
         <translation>No se ha consumido nada en el periodo.</translation>
-    </message>
-    <message>
-        <source>%1 meter %2, berth %3:
-%4</source>
-        <translation>Contador %2 (%1), amarre %3:
-%4</translation>
     </message>
     <message>
         <source>Contract %1 was cancelled meanwhile.</source>
@@ -7639,6 +7653,17 @@ La base de datos tal como está ahora se conserva como %4 y se puede restaurar d
     </message>
 </context>
 <context>
+    <name>MeterInvoice</name>
+    <message>
+        <source>%1, berth %2</source>
+        <translation>%1, amarre %2</translation>
+    </message>
+    <message>
+        <source>By the meter</source>
+        <translation>Según contador</translation>
+    </message>
+</context>
+<context>
     <name>MeterLists</name>
     <message numerus="yes">
         <source>Meters not read for more than %n day(s), on %1</source>
@@ -7974,6 +7999,10 @@ La base de datos tal como está ahora se conserva como %4 y se puede restaurar d
     <message>
         <source>%1 %2 at %3, %4: %5</source>
         <translation>%1 %2 a %3, %4: %5</translation>
+    </message>
+    <message>
+        <source>Meter %1: %2 %3 on %4 to %5 %3 on %6, %7 %3 used</source>
+        <translation>Contador %1: %2 %3 el %4 a %5 %3 el %6, %7 %3 consumidos</translation>
     </message>
 </context>
 <context>
@@ -9920,6 +9949,10 @@ No vuelve a la lista.</numerusform>
         <source>The request has no e-mail address to answer: %1</source>
         <translation>La solicitud no tiene ninguna dirección de correo electrónico a la que responder: %1</translation>
     </message>
+    <message>
+        <source>Another desk booked one of these berths meanwhile. Nothing was saved: choose again.</source>
+        <translation>Otro puesto ha reservado mientras tanto uno de estos amarres. No se ha guardado nada: vuelva a elegir.</translation>
+    </message>
 </context>
 <context>
     <name>RequestMailboxPanel</name>
@@ -10858,12 +10891,6 @@ Escriba su nombre de usuario y su PIN o contraseña.</translation>
         <source>The booking&apos;s total would pass %1.</source>
         <translation>El total de la reserva superaría %1.</translation>
     </message>
-    <message>
-        <source>%1, berth %2:
-%3</source>
-        <translation>%1, amarre %2:
-%3</translation>
-    </message>
 </context>
 <context>
     <name>StayReadingsDialog</name>
@@ -11223,6 +11250,32 @@ Sí: el contador ha pasado de %4 y ha empezado de nuevo desde cero. No: la lectu
     <message>
         <source>Choose the guest to check out.</source>
         <translation>Elija el huésped cuya salida desea registrar.</translation>
+    </message>
+    <message>
+        <source>Re&amp;quests...</source>
+        <translation>Solici&amp;tudes...</translation>
+    </message>
+    <message>
+        <source>The booking requests could not be read: %1</source>
+        <translation>No se han podido leer las solicitudes de reserva: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n booking request(s) waiting for an answer</source>
+        <translation>
+            <numerusform>%n solicitud de reserva espera respuesta</numerusform>
+            <numerusform>%n solicitudes de reserva esperan respuesta</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hold(s) for a request ending today</source>
+        <translation>
+            <numerusform>%n bloqueo por una solicitud termina hoy</numerusform>
+            <numerusform>%n bloqueos por solicitudes terminan hoy</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No booking requests waiting</source>
+        <translation>No hay solicitudes de reserva pendientes</translation>
     </message>
 </context>
 <context>

@@ -1573,6 +1573,10 @@ Conserver le prix convenu ?</translation>
         <source>%1 is not a boat of %2. Choose its owner as the customer, or no boat on the berths page.</source>
         <translation>%1 n&apos;est pas un bateau de %2. Choisissez son propriétaire comme client, ou aucun bateau sur la page des anneaux.</translation>
     </message>
+    <message>
+        <source>%1 (new)</source>
+        <translation>%1 (nouveau)</translation>
+    </message>
 </context>
 <context>
     <name>BookingDatesPage</name>
@@ -3801,6 +3805,10 @@ Oui encaisse le paiement maintenant, Non enregistre le départ avec le solde dû
         <source>%1 would be held twice from %2 to %3 by contracts of this run: nothing was saved.</source>
         <translation>%1 serait occupé deux fois du %2 au %3 par des contrats de ce traitement : rien n&apos;a été enregistré.</translation>
     </message>
+    <message>
+        <source>The renewal letters were not laid out.</source>
+        <translation>Les lettres de renouvellement n&apos;ont pas été mises en page.</translation>
+    </message>
 </context>
 <context>
     <name>ContractDialog</name>
@@ -4093,6 +4101,18 @@ Oui encaisse le paiement maintenant, Non enregistre le départ avec le solde dû
         <source>Contract terms:</source>
         <translation>Conditions du contrat :</translation>
     </message>
+    <message>
+        <source>Meters</source>
+        <translation>Compteurs</translation>
+    </message>
+    <message>
+        <source>Before tax:</source>
+        <translation>HT :</translation>
+    </message>
+    <message>
+        <source>The renewal letter of contract %1 is no longer kept.</source>
+        <translation>La lettre de renouvellement du contrat %1 n&apos;est plus conservée.</translation>
+    </message>
 </context>
 <context>
     <name>ContractEdit</name>
@@ -4315,12 +4335,6 @@ Oui encaisse le paiement maintenant, Non enregistre le départ avec le solde dû
     <message>
         <source>Nothing used in the period.</source>
         <translation>Aucune consommation sur la période.</translation>
-    </message>
-    <message>
-        <source>%1 meter %2, berth %3:
-%4</source>
-        <translation>Compteur %1 %2, anneau %3 :
-%4</translation>
     </message>
     <message>
         <source>Contract %1 was cancelled meanwhile.</source>
@@ -7639,6 +7653,17 @@ La base de données actuelle est conservée sous %4 et peut être restaurée à 
     </message>
 </context>
 <context>
+    <name>MeterInvoice</name>
+    <message>
+        <source>%1, berth %2</source>
+        <translation>%1, anneau %2</translation>
+    </message>
+    <message>
+        <source>By the meter</source>
+        <translation>Au compteur</translation>
+    </message>
+</context>
+<context>
     <name>MeterLists</name>
     <message numerus="yes">
         <source>Meters not read for more than %n day(s), on %1</source>
@@ -7974,6 +7999,10 @@ La base de données actuelle est conservée sous %4 et peut être restaurée à 
     <message>
         <source>%1 %2 at %3, %4: %5</source>
         <translation>%1 %2 à %3, %4 : %5</translation>
+    </message>
+    <message>
+        <source>Meter %1: %2 %3 on %4 to %5 %3 on %6, %7 %3 used</source>
+        <translation>Compteur %1 : %2 %3 le %4 à %5 %3 le %6, %7 %3 consommés</translation>
     </message>
 </context>
 <context>
@@ -9920,6 +9949,10 @@ Non revient à la liste.</numerusform>
         <source>The request has no e-mail address to answer: %1</source>
         <translation>La demande n&apos;a pas d&apos;adresse e-mail pour répondre : %1</translation>
     </message>
+    <message>
+        <source>Another desk booked one of these berths meanwhile. Nothing was saved: choose again.</source>
+        <translation>Un autre poste a réservé entre-temps l&apos;un de ces anneaux. Rien n&apos;a été enregistré : choisissez à nouveau.</translation>
+    </message>
 </context>
 <context>
     <name>RequestMailboxPanel</name>
@@ -10858,12 +10891,6 @@ Saisissez votre identifiant et votre code PIN ou mot de passe.</translation>
         <source>The booking&apos;s total would pass %1.</source>
         <translation>Le total de la réservation dépasserait %1.</translation>
     </message>
-    <message>
-        <source>%1, berth %2:
-%3</source>
-        <translation>%1, anneau %2 :
-%3</translation>
-    </message>
 </context>
 <context>
     <name>StayReadingsDialog</name>
@@ -11223,6 +11250,32 @@ Oui : le compteur a dépassé %4 et est repassé par zéro. Non : le relevé a �
     <message>
         <source>Choose the guest to check out.</source>
         <translation>Choisissez le client qui part.</translation>
+    </message>
+    <message>
+        <source>Re&amp;quests...</source>
+        <translation>Demandes reçue&amp;s...</translation>
+    </message>
+    <message>
+        <source>The booking requests could not be read: %1</source>
+        <translation>Les demandes de réservation n&apos;ont pas pu être lues : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n booking request(s) waiting for an answer</source>
+        <translation>
+            <numerusform>%n demande de réservation attend une réponse</numerusform>
+            <numerusform>%n demandes de réservation attendent une réponse</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hold(s) for a request ending today</source>
+        <translation>
+            <numerusform>%n option pour une demande prend fin aujourd&apos;hui</numerusform>
+            <numerusform>%n options pour des demandes prennent fin aujourd&apos;hui</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No booking requests waiting</source>
+        <translation>Aucune demande de réservation en attente</translation>
     </message>
 </context>
 <context>

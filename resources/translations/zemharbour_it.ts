@@ -1573,6 +1573,10 @@ Mantenere il prezzo concordato?</translation>
         <source>%1 is not a boat of %2. Choose its owner as the customer, or no boat on the berths page.</source>
         <translation>%1 non è una barca di %2. Scegliere come cliente il suo proprietario, oppure nessuna barca nella pagina dei posti barca.</translation>
     </message>
+    <message>
+        <source>%1 (new)</source>
+        <translation>%1 (nuovo)</translation>
+    </message>
 </context>
 <context>
     <name>BookingDatesPage</name>
@@ -3801,6 +3805,10 @@ Sì incassa ora il pagamento, No registra la partenza con il saldo dovuto, Annul
         <source>%1 would be held twice from %2 to %3 by contracts of this run: nothing was saved.</source>
         <translation>%1 sarebbe occupato due volte dal %2 al %3 da contratti di questa elaborazione: non è stato salvato nulla.</translation>
     </message>
+    <message>
+        <source>The renewal letters were not laid out.</source>
+        <translation>Le lettere di rinnovo non sono state impaginate.</translation>
+    </message>
 </context>
 <context>
     <name>ContractDialog</name>
@@ -4093,6 +4101,18 @@ Sì incassa ora il pagamento, No registra la partenza con il saldo dovuto, Annul
         <source>Contract terms:</source>
         <translation>Condizioni del contratto:</translation>
     </message>
+    <message>
+        <source>Meters</source>
+        <translation>Contatori</translation>
+    </message>
+    <message>
+        <source>Before tax:</source>
+        <translation>Imponibile:</translation>
+    </message>
+    <message>
+        <source>The renewal letter of contract %1 is no longer kept.</source>
+        <translation>La lettera di rinnovo del contratto %1 non è più conservata.</translation>
+    </message>
 </context>
 <context>
     <name>ContractEdit</name>
@@ -4315,12 +4335,6 @@ Sì incassa ora il pagamento, No registra la partenza con il saldo dovuto, Annul
     <message>
         <source>Nothing used in the period.</source>
         <translation>Nessun consumo nel periodo.</translation>
-    </message>
-    <message>
-        <source>%1 meter %2, berth %3:
-%4</source>
-        <translation>Contatore %1 %2, posto barca %3:
-%4</translation>
     </message>
     <message>
         <source>Contract %1 was cancelled meanwhile.</source>
@@ -7639,6 +7653,17 @@ Il database attuale viene conservato come %4 e può essere ripristinato da lì.<
     </message>
 </context>
 <context>
+    <name>MeterInvoice</name>
+    <message>
+        <source>%1, berth %2</source>
+        <translation>%1, posto barca %2</translation>
+    </message>
+    <message>
+        <source>By the meter</source>
+        <translation>A contatore</translation>
+    </message>
+</context>
+<context>
     <name>MeterLists</name>
     <message numerus="yes">
         <source>Meters not read for more than %n day(s), on %1</source>
@@ -7974,6 +7999,10 @@ Il database attuale viene conservato come %4 e può essere ripristinato da lì.<
     <message>
         <source>%1 %2 at %3, %4: %5</source>
         <translation>%1 %2 a %3, %4: %5</translation>
+    </message>
+    <message>
+        <source>Meter %1: %2 %3 on %4 to %5 %3 on %6, %7 %3 used</source>
+        <translation>Contatore %1: %2 %3 il %4 fino a %5 %3 il %6, %7 %3 consumati</translation>
     </message>
 </context>
 <context>
@@ -9920,6 +9949,10 @@ No torna all&apos;elenco.</numerusform>
         <source>The request has no e-mail address to answer: %1</source>
         <translation>La richiesta non ha un indirizzo e-mail a cui rispondere: %1</translation>
     </message>
+    <message>
+        <source>Another desk booked one of these berths meanwhile. Nothing was saved: choose again.</source>
+        <translation>Un&apos;altra postazione ha nel frattempo prenotato uno di questi posti barca. Non è stato salvato nulla: scegliere di nuovo.</translation>
+    </message>
 </context>
 <context>
     <name>RequestMailboxPanel</name>
@@ -10858,12 +10891,6 @@ Digitare il proprio nome utente e PIN o password.</translation>
         <source>The booking&apos;s total would pass %1.</source>
         <translation>Il totale della prenotazione supererebbe %1.</translation>
     </message>
-    <message>
-        <source>%1, berth %2:
-%3</source>
-        <translation>%1, posto barca %2:
-%3</translation>
-    </message>
 </context>
 <context>
     <name>StayReadingsDialog</name>
@@ -11223,6 +11250,32 @@ Sì: il contatore ha superato %4 ed è ripartito da zero. No: la lettura è stat
     <message>
         <source>Choose the guest to check out.</source>
         <translation>Scegliere l&apos;ospite in partenza.</translation>
+    </message>
+    <message>
+        <source>Re&amp;quests...</source>
+        <translation>Ric&amp;hieste...</translation>
+    </message>
+    <message>
+        <source>The booking requests could not be read: %1</source>
+        <translation>Impossibile leggere le richieste di prenotazione: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n booking request(s) waiting for an answer</source>
+        <translation>
+            <numerusform>%n richiesta di prenotazione attende risposta</numerusform>
+            <numerusform>%n richieste di prenotazione attendono risposta</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hold(s) for a request ending today</source>
+        <translation>
+            <numerusform>%n blocco per una richiesta scade oggi</numerusform>
+            <numerusform>%n blocchi per richieste scadono oggi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No booking requests waiting</source>
+        <translation>Nessuna richiesta di prenotazione in attesa</translation>
     </message>
 </context>
 <context>

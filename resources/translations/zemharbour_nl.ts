@@ -1573,6 +1573,10 @@ De afgesproken prijs houden?</translation>
         <source>%1 is not a boat of %2. Choose its owner as the customer, or no boat on the berths page.</source>
         <translation>%1 is geen boot van %2. Kies de eigenaar ervan als klant, of geen boot op de pagina met ligplaatsen.</translation>
     </message>
+    <message>
+        <source>%1 (new)</source>
+        <translation>%1 (nieuw)</translation>
+    </message>
 </context>
 <context>
     <name>BookingDatesPage</name>
@@ -3801,6 +3805,10 @@ Ja neemt de betaling nu aan, Nee checkt de gast uit met het openstaande saldo, A
         <source>%1 would be held twice from %2 to %3 by contracts of this run: nothing was saved.</source>
         <translation>%1 zou van %2 tot %3 dubbel bezet zijn door contracten van deze reeks: er is niets opgeslagen.</translation>
     </message>
+    <message>
+        <source>The renewal letters were not laid out.</source>
+        <translation>De verlengingsbrieven zijn niet opgemaakt.</translation>
+    </message>
 </context>
 <context>
     <name>ContractDialog</name>
@@ -4093,6 +4101,18 @@ Ja neemt de betaling nu aan, Nee checkt de gast uit met het openstaande saldo, A
         <source>Contract terms:</source>
         <translation>Contractvoorwaarden:</translation>
     </message>
+    <message>
+        <source>Meters</source>
+        <translation>Meters</translation>
+    </message>
+    <message>
+        <source>Before tax:</source>
+        <translation>Excl. btw:</translation>
+    </message>
+    <message>
+        <source>The renewal letter of contract %1 is no longer kept.</source>
+        <translation>De verlengingsbrief van contract %1 wordt niet meer bewaard.</translation>
+    </message>
 </context>
 <context>
     <name>ContractEdit</name>
@@ -4315,12 +4335,6 @@ Ja neemt de betaling nu aan, Nee checkt de gast uit met het openstaande saldo, A
     <message>
         <source>Nothing used in the period.</source>
         <translation>Niets verbruikt in de periode.</translation>
-    </message>
-    <message>
-        <source>%1 meter %2, berth %3:
-%4</source>
-        <translation>%1-meter %2, ligplaats %3:
-%4</translation>
     </message>
     <message>
         <source>Contract %1 was cancelled meanwhile.</source>
@@ -7639,6 +7653,17 @@ De database zoals ze nu is, wordt bewaard als %4 en kan van daaruit worden terug
     </message>
 </context>
 <context>
+    <name>MeterInvoice</name>
+    <message>
+        <source>%1, berth %2</source>
+        <translation>%1, ligplaats %2</translation>
+    </message>
+    <message>
+        <source>By the meter</source>
+        <translation>Volgens meter</translation>
+    </message>
+</context>
+<context>
     <name>MeterLists</name>
     <message numerus="yes">
         <source>Meters not read for more than %n day(s), on %1</source>
@@ -7974,6 +7999,10 @@ De database zoals ze nu is, wordt bewaard als %4 en kan van daaruit worden terug
     <message>
         <source>%1 %2 at %3, %4: %5</source>
         <translation>%1 %2 à %3, %4: %5</translation>
+    </message>
+    <message>
+        <source>Meter %1: %2 %3 on %4 to %5 %3 on %6, %7 %3 used</source>
+        <translation>Meter %1: %2 %3 op %4 tot %5 %3 op %6, %7 %3 verbruikt</translation>
     </message>
 </context>
 <context>
@@ -9920,6 +9949,10 @@ Nee gaat terug naar de lijst.</numerusform>
         <source>The request has no e-mail address to answer: %1</source>
         <translation>De aanvraag heeft geen e-mailadres om te beantwoorden: %1</translation>
     </message>
+    <message>
+        <source>Another desk booked one of these berths meanwhile. Nothing was saved: choose again.</source>
+        <translation>Een andere werkplek heeft intussen een van deze ligplaatsen geboekt. Er is niets opgeslagen: kies opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>RequestMailboxPanel</name>
@@ -10858,12 +10891,6 @@ Typ uw aanmeldnaam en pincode of wachtwoord.</translation>
         <source>The booking&apos;s total would pass %1.</source>
         <translation>Het totaal van de boeking zou boven %1 uitkomen.</translation>
     </message>
-    <message>
-        <source>%1, berth %2:
-%3</source>
-        <translation>%1, ligplaats %2:
-%3</translation>
-    </message>
 </context>
 <context>
     <name>StayReadingsDialog</name>
@@ -11223,6 +11250,32 @@ Ja: de meter is voorbij %4 rondgedraaid en opnieuw bij nul begonnen. Nee: de sta
     <message>
         <source>Choose the guest to check out.</source>
         <translation>Kies de gast die u wilt uitchecken.</translation>
+    </message>
+    <message>
+        <source>Re&amp;quests...</source>
+        <translation>Aanvra&amp;gen...</translation>
+    </message>
+    <message>
+        <source>The booking requests could not be read: %1</source>
+        <translation>De boekingsaanvragen konden niet worden gelezen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n booking request(s) waiting for an answer</source>
+        <translation>
+            <numerusform>%n boekingsaanvraag wacht op antwoord</numerusform>
+            <numerusform>%n boekingsaanvragen wachten op antwoord</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hold(s) for a request ending today</source>
+        <translation>
+            <numerusform>%n optie voor een aanvraag loopt vandaag af</numerusform>
+            <numerusform>%n opties voor aanvragen lopen vandaag af</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No booking requests waiting</source>
+        <translation>Geen boekingsaanvragen in afwachting</translation>
     </message>
 </context>
 <context>
